@@ -1,0 +1,50 @@
+// The two built-in data sets: the word index and the heading table.
+//
+// Word index: a run of variable-length word entries in ascending key order,
+// closed by a zero byte where the next key would begin. One entry, for a key
+// of n codes and c pages:
+//   key (n bytes, codes 1..43), 0, displayWord (n cp1252 bytes), 0,
+//   pageCount (int16 LE), pages (c x int16 LE)
+// Heading table: entries of page (int16 LE), level (int8), title, 0, and one
+// fill byte when the title's length is odd; closed by a page of 0.
+#pragma once
+
+#include <cstdint>
+
+using WordEntry = unsigned char;
+
+constexpr int keyAlphabetSize = 43;
+constexpr int pageLimit = 1800;          // pages 0..1799
+constexpr uint32_t longestKey = 879;     // longest word line must fit lineText
+constexpr uint32_t longestTrail = 977;   // titles in force at once, see result rows
+
+// Walking one word entry; every reader finds its fields from the key length.
+uint32_t keyLength(const WordEntry* entry);
+const char* displayWordOf(const WordEntry* entry);
+int16_t pageCountOf(const WordEntry* entry);
+int16_t pageOf(const WordEntry* entry, int32_t i);
+const WordEntry* nextEntry(const WordEntry* entry);
+
+// Walking one heading entry.
+int16_t headingPage(const unsigned char* heading);
+int8_t headingLevel(const unsigned char* heading);
+const char* headingTitle(const unsigned char* heading);
+const unsigned char* nextHeading(const unsigned char* heading);
+
+// The bucket table leads from the first two key codes to the first word.
+void buildBucketTable();
+
+// Load-time checks of every rule of the two formats. Each walk is bounded by
+// the recorded size; on a violation the fault names the rule and the offset.
+struct DataSetFault {
+  const char* rule;   // a fixed English sentence naming the broken rule
+  uint32_t offset;    // byte offset in the data set where it was found
+};
+bool checkWordIndex(const unsigned char* bytes, uint32_t size, DataSetFault* fault);
+bool checkHeadingTable(const unsigned char* bytes, uint32_t size, DataSetFault* fault);
+
+// Points the search state at two data sets after checking them, and builds the
+// bucket table. A refused pair leaves the search state without data.
+bool installDataSets(const unsigned char* index, uint32_t indexSize,
+                     const unsigned char* headings, uint32_t headingSize,
+                     DataSetFault* fault);

@@ -1,0 +1,61 @@
+// The one search state record and the search engine that works on it:
+// term normalisation, term lookup with page marking, the proximity
+// combination and the result rows.
+#pragma once
+
+#include <cstdint>
+
+#include "index/word_index.h"
+
+constexpr int termSlots = 3;
+constexpr int wordLimit = 100;
+constexpr int overLimit = wordLimit + 1;  // hitCount of a term with too many words
+constexpr uint32_t textSize = 1000;       // termText and lineText, NUL included
+
+struct SearchState {
+  char termText[textSize];
+  char lineText[textSize];
+  const char* message;
+  uint8_t wildcard;
+  uint32_t termLength;
+  uint32_t indexSize;
+  uint32_t headingSize;
+  int32_t lastCompare;
+  int32_t resumePage;
+  const unsigned char* index;
+  const unsigned char* headings;
+  const unsigned char* headingCursor;
+  const char* chapter;
+  const char* section;
+  const char* subsection;
+  const WordEntry* buckets[keyAlphabetSize][keyAlphabetSize];
+  int32_t hitCount[termSlots];
+  unsigned char termPages[termSlots][pageLimit];
+  unsigned char resultPages[pageLimit];
+};
+
+extern SearchState searchState;
+extern int32_t distance;
+extern char distanceText[4];
+
+// The fixed bracketed messages (cp1252) that `message` points at.
+extern const char messageStarTooShort[];
+extern const char messageInvalidSymbol[];
+extern const char messageNotFound[];
+extern const char messageTooManyWords[];
+extern const char messageSlotOverLimit[];
+
+// Term normalisation: cp1252 text to key codes, in place.
+bool normaliseTerm(char* text);
+
+// Term lookup: findFirstMatch once, then findNextMatch until null.
+const WordEntry* findFirstMatch(int slot);
+const WordEntry* findNextMatch(int slot, const WordEntry* previous);
+const WordEntry* findSubstringMatch(const WordEntry* start, const char* term, uint32_t length);
+
+// Proximity combination of the three slots' page maps into resultPages.
+bool combineTerms();
+
+// Result rows: reset the iteration, then nextResultRow until false.
+void resetResultRows();
+bool nextResultRow();

@@ -1,0 +1,5 @@
+# The native build and its whole test suite.
+set -eu
+cmake --preset default
+cmake --build --preset default
+ctest --preset default
