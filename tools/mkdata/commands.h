@@ -1,0 +1,19 @@
+// The three commands of quirel-mkdata. Each takes its arguments after the
+// command name, writes its report to out and its complaints to err, and
+// returns the process exit code: 0 done, 1 refused input, 2 misuse.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+using Arguments = std::vector<std::string>;
+
+// BOOK_TEXT OUTLINE FIRST_PDF_PAGE LAST_PDF_PAGE OUT_DIR
+int extractCommand(const Arguments& arguments, std::ostream& out, std::ostream& err);
+// WORDS_TSV HEADINGS_TSV WORD_INDEX_BIN HEADING_TABLE_BIN
+int packCommand(const Arguments& arguments, std::ostream& out, std::ostream& err);
+// FILE...
+int statsCommand(const Arguments& arguments, std::ostream& out, std::ostream& err);
+
+int runMkdata(const Arguments& commandLine, std::ostream& out, std::ostream& err);

@@ -1,0 +1,144 @@
+#include "word_scanner.h"
+
+#include "text_codec.h"
+
+namespace {
+
+enum class CharClass { separator, wordChar, foreignLetter, innerMark, combiningMark };
+
+bool isSmallLetter(char32_t c) {
+  return (c >= U'a' && c <= U'z') || c == U'ä' || c == U'ö' || c == U'ü' || c == U'ß';
+}
+
+bool isCapitalLetter(char32_t c) {
+  return (c >= U'A' && c <= U'Z') || c == U'Ä' || c == U'Ö' || c == U'Ü';
+}
+
+bool isDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+
+// Letters of the Latin, Greek and Cyrillic blocks that no key can hold.
+bool isForeignLetter(char32_t c) {
+  return c == 0xAA || c == 0xB5 || c == 0xBA || (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7) ||
+         (c >= 0x370 && c <= 0x52F) || (c >= 0x1E00 && c <= 0x1FFF);
+}
+
+CharClass classOf(char32_t c) {
+  if (isSmallLetter(c) || isCapitalLetter(c) || isDigit(c)) return CharClass::wordChar;
+  if (c == U'-' || c == U'/' || c == U'\'' || c == 0x2019) return CharClass::innerMark;
+  if (c >= 0x300 && c <= 0x36F) return CharClass::combiningMark;
+  if (isForeignLetter(c)) return CharClass::foreignLetter;
+  return CharClass::separator;
+}
+
+struct Run {
+  std::u32string chars;
+  bool foreign = false;     // holds a letter outside the key alphabet
+  int page = 0;
+};
+
+bool isConjunction(const Run& run) {
+  static const std::u32string conjunctions[] = {U"und", U"oder", U"bzw", U"sowie"};
+  for (const std::u32string& word : conjunctions) {
+    if (run.chars == word) return true;
+  }
+  return false;
+}
+
+class Scanner {
+ public:
+  explicit Scanner(std::vector<ScannedWord>& words) : words_(words) {}
+
+  void line(const BookLine& bookLine) {
+    const std::u32string& text = bookLine.text;
+    std::size_t i = 0;
+    bool first = true;
+    while (true) {
+      while (i < text.size() && runClass(text, i) == CharClass::separator) ++i;
+      if (i == text.size()) break;
+      Run run;
+      run.page = bookLine.page;
+      while (i < text.size() && runClass(text, i) != CharClass::separator) {
+        const CharClass c = runClass(text, i);
+        if (c == CharClass::foreignLetter || c == CharClass::combiningMark) run.foreign = true;
+        run.chars += text[i] == 0x2019 ? U'\'' : text[i];
+        ++i;
+      }
+      const bool startsLine = first && text.find_first_not_of(U' ') == i - run.chars.size();
+      first = false;
+      if (hasPending_) run = continuePending(std::move(run), startsLine);
+      if (endsLine(text, i) && breaksWithHyphen(run)) {
+        pending_ = std::move(run);
+        hasPending_ = true;
+      } else {
+        finish(run);
+      }
+    }
+  }
+
+  void end() {
+    if (hasPending_) finish(pending_);
+    hasPending_ = false;
+  }
+
+ private:
+  static CharClass runClass(const std::u32string& text, std::size_t i) {
+    const CharClass c = classOf(text[i]);
+    if (c != CharClass::combiningMark) return c;
+    // A mark belongs to the letter before it; on its own it is just a sign.
+    if (i == 0) return CharClass::separator;
+    const CharClass before = classOf(text[i - 1]);
+    return before == CharClass::wordChar || before == CharClass::foreignLetter ||
+                   before == CharClass::combiningMark
+               ? CharClass::combiningMark
+               : CharClass::separator;
+  }
+
+  static bool endsLine(const std::u32string& text, std::size_t end) {
+    return text.find_first_not_of(U' ', end) == std::u32string::npos;
+  }
+
+  static bool breaksWithHyphen(const Run& run) {
+    const std::size_t n = run.chars.size();
+    return n >= 2 && run.chars[n - 1] == U'-' && classOf(run.chars[n - 2]) == CharClass::wordChar;
+  }
+
+  Run continuePending(Run next, bool startsLine) {
+    hasPending_ = false;
+    Run joined = std::move(pending_);
+    const char32_t after = next.chars.front();
+    if (!startsLine || classOf(after) != CharClass::wordChar || isConjunction(next)) {
+      finish(joined);
+      return next;
+    }
+    const char32_t before = joined.chars[joined.chars.size() - 2];
+    if (isSmallLetter(after) && !isDigit(before)) joined.chars.pop_back();
+    joined.chars += next.chars;
+    joined.foreign = joined.foreign || next.foreign;
+    return joined;
+  }
+
+  void finish(const Run& run) {
+    if (run.foreign) return;
+    std::size_t begin = 0;
+    std::size_t end = run.chars.size();
+    while (begin < end && classOf(run.chars[begin]) == CharClass::innerMark) ++begin;
+    while (end > begin && (run.chars[end - 1] == U'/' || run.chars[end - 1] == U'\'')) --end;
+    const std::size_t length = end - begin;
+    if (length < shortestWord || length > longestWord) return;
+    words_.push_back({encodeUtf8(run.chars.substr(begin, length)), run.page});
+  }
+
+  std::vector<ScannedWord>& words_;
+  Run pending_;
+  bool hasPending_ = false;
+};
+
+}  // namespace
+
+std::vector<ScannedWord> scanWords(const std::vector<BookLine>& lines) {
+  std::vector<ScannedWord> words;
+  Scanner scanner(words);
+  for (const BookLine& line : lines) scanner.line(line);
+  scanner.end();
+  return words;
+}
