@@ -31,6 +31,9 @@ int8_t headingLevel(const unsigned char* heading);
 const char* headingTitle(const unsigned char* heading);
 const unsigned char* nextHeading(const unsigned char* heading);
 
+// A character a heading title may hold: printable cp1252, no tab.
+bool isTitleCharacter(unsigned char c);
+
 // The bucket table leads from the first two key codes to the first word.
 void buildBucketTable();
 

@@ -1,0 +1,57 @@
+// Walking the variable-length records of the two data sets. Every field of a
+// word entry is found from its key length alone, and every field of a heading
+// entry from its title length; nothing here looks at a data set's size.
+#include <cassert>
+#include <cstring>
+
+#include "index/word_index.h"
+
+// 16-bit fields stand on even addresses only when the data set does, so
+// they are assembled byte by byte.
+static int16_t readInt16(const unsigned char* at) {
+  return static_cast<int16_t>(at[0] | (at[1] << 8));
+}
+
+uint32_t keyLength(const WordEntry* entry) {
+  assert(entry != nullptr);
+  return static_cast<uint32_t>(std::strlen(reinterpret_cast<const char*>(entry)));
+}
+
+const char* displayWordOf(const WordEntry* entry) {
+  return reinterpret_cast<const char*>(entry + keyLength(entry) + 1);
+}
+
+int16_t pageCountOf(const WordEntry* entry) {
+  return readInt16(entry + 2 * keyLength(entry) + 2);
+}
+
+int16_t pageOf(const WordEntry* entry, int32_t i) {
+  assert(i >= 0);
+  return readInt16(entry + 2 * keyLength(entry) + 4 + 2 * i);
+}
+
+// A zero byte where the next key would begin is the end marker.
+const WordEntry* nextEntry(const WordEntry* entry) {
+  uint32_t n = keyLength(entry);
+  int32_t count = readInt16(entry + 2 * n + 2);
+  const WordEntry* next = entry + 2 * n + 4 + 2 * count;
+  return *next == 0 ? nullptr : next;
+}
+
+int16_t headingPage(const unsigned char* heading) {
+  return readInt16(heading);
+}
+
+int8_t headingLevel(const unsigned char* heading) {
+  return static_cast<int8_t>(heading[2]);
+}
+
+const char* headingTitle(const unsigned char* heading) {
+  return reinterpret_cast<const char*>(heading + 3);
+}
+
+// A title of odd length is followed by a fill byte, so entries stay even.
+const unsigned char* nextHeading(const unsigned char* heading) {
+  uint32_t length = static_cast<uint32_t>(std::strlen(headingTitle(heading)));
+  return heading + length + (length % 2 == 0 ? 4 : 5);
+}

@@ -1,0 +1,61 @@
+// The proximity combination marks in resultPages every stretch where all
+// non-empty terms have a hit within distance + 1 consecutive pages. For each
+// window start, only each slot's first non-zero byte in the window counts:
+// an empty slot's map is filled with 0xFF, present everywhere but never a
+// hit, so it never restricts a window and never widens a range.
+#include <cstring>
+
+#include "search/search_state.h"
+
+constexpr unsigned char emptySlotFill = 0xFF;
+
+// False when a slot stopped at the word limit; empty slots get their fill.
+static bool prepareSlots() {
+  SearchState& s = searchState;
+  for (int slot = 0; slot < termSlots; ++slot) {
+    if (s.hitCount[slot] == 0) {
+      std::memset(s.termPages[slot], emptySlotFill, pageLimit);
+    } else if (s.hitCount[slot] > wordLimit) {
+      s.message = messageSlotOverLimit;
+      return false;
+    }
+  }
+  return true;
+}
+
+// The first non-zero byte of a slot's map from `start` to `end`, or -1.
+static int32_t firstPresent(const unsigned char* map, int32_t start, int32_t end) {
+  for (int32_t page = start; page <= end; ++page) {
+    if (map[page] != 0) return page;
+  }
+  return -1;
+}
+
+// One window: all three slots present and at least one real hit marks the
+// pages from the lowest to the highest first hit.
+static void markWindow(int32_t start, int32_t end) {
+  SearchState& s = searchState;
+  int32_t low = pageLimit, high = -1;
+  for (int slot = 0; slot < termSlots; ++slot) {
+    int32_t page = firstPresent(s.termPages[slot], start, end);
+    if (page < 0) return;
+    if (static_cast<signed char>(s.termPages[slot][page]) > 0) {
+      if (page < low) low = page;
+      if (page > high) high = page;
+    }
+  }
+  if (high >= 0) std::memset(s.resultPages + low, 1, static_cast<size_t>(high - low + 1));
+}
+
+bool combineTerms() {
+  SearchState& s = searchState;
+  s.message = nullptr;
+  if (!prepareSlots()) return false;
+  std::memset(s.resultPages, 0, pageLimit);
+  for (int32_t start = 0; start < pageLimit; ++start) {
+    int64_t end = static_cast<int64_t>(start) + distance;
+    if (end > pageLimit - 1) end = pageLimit - 1;
+    markWindow(start, static_cast<int32_t>(end));
+  }
+  return true;
+}
