@@ -218,6 +218,6 @@ std::string headingTableStats(const unsigned char* bytes, std::size_t size) {
                                    ", level 3 at most " + number(f.longestOfLevel[3]) + "); " + number(f.odd) +
                                    " titles have odd length, " + number(f.entries - f.odd) + " even");
   table += row("Longest set of titles in force at once", number(f.longestTrail) + " characters");
-  table += row("Characters in titles besides letters and digits", signList(f.signs));
+  table += row("Characters in titles besides A-Z, a-z and 0-9", signList(f.signs));
   return table;
 }

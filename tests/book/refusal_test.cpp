@@ -1,0 +1,153 @@
+// Input that breaks a rule is refused with its file and line, the exit code
+// says so, and no output file is replaced or left half-written.
+#include <gtest/gtest.h>
+
+#include "tool_runner.h"
+
+namespace {
+
+const char goodWords[] = "Achse\t1,2\nKurbel\t3\n";
+const char goodHeadings[] = "1\t1\t1. Kapitel\n2\t2\t1.1 Abschnitt\n";
+
+struct Refusal {
+  const char* words;
+  const char* headings;
+  const char* message;  // expected on stderr
+};
+
+void PrintTo(const Refusal& refusal, std::ostream* out) { *out << refusal.message; }
+
+class PackRefusal : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(PackRefusal, IsReportedAndReplacesNothing) {
+  ScratchDir scratch;
+  writeFile(scratch.path("words.tsv"), GetParam().words);
+  writeFile(scratch.path("headings.tsv"), GetParam().headings);
+  writeFile(scratch.path("word_index.bin"), "old index");
+  writeFile(scratch.path("heading_table.bin"), "old table");
+  const ToolRun run = runTool({"pack", scratch.path("words.tsv"), scratch.path("headings.tsv"),
+                               scratch.path("word_index.bin"), scratch.path("heading_table.bin")}, scratch);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find(scratch.path(GetParam().message)), std::string::npos) << run.err;
+  EXPECT_EQ(readFile(scratch.path("word_index.bin")), "old index");
+  EXPECT_EQ(readFile(scratch.path("heading_table.bin")), "old table");
+  EXPECT_EQ(scratch.names(),
+            (std::vector<std::string>{"heading_table.bin", "headings.tsv", "word_index.bin", "words.tsv"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Words, PackRefusal, ::testing::Values(
+    Refusal{"Achse\t1\nKurbel 3\n", goodHeadings, "words.tsv:2: expected a word and its pages separated by one tab"},
+    Refusal{"Achse\t1\tnoch\n", goodHeadings, "words.tsv:1: expected a word and its pages"},
+    Refusal{"\n", goodHeadings, "words.tsv:1: expected a word and its pages"},
+    Refusal{"Achse\t1800\n", goodHeadings, "words.tsv:1: page \"1800\" is not a number from 0 to 1799"},
+    Refusal{"Achse\t-1\n", goodHeadings, "words.tsv:1: page \"-1\" is not a number"},
+    Refusal{"Achse\t1,,2\n", goodHeadings, "words.tsv:1: page \"\" is not a number"},
+    Refusal{"Achse\t\n", goodHeadings, "words.tsv:1: no pages"},
+    Refusal{"Achse\t5,3\n", goodHeadings, "words.tsv:1: page 3 does not follow 5 in ascending order"},
+    Refusal{"Achse\t5,5\n", goodHeadings, "words.tsv:1: page 5 does not follow 5"},
+    Refusal{"Achse\t1\nACHSE\t2\n", goodHeadings, "words.tsv:2: same key as line 1"},
+    Refusal{"Caf\xC3\xA9\t1\n", goodHeadings, "words.tsv:1: word holds a character outside the key alphabet"},
+    Refusal{"Kurbel welle\t1\n", goodHeadings, "words.tsv:1: word holds a character outside the key alphabet"},
+    Refusal{"A\t1\n", goodHeadings, "words.tsv:1: word has 1 characters, not 2 to 40"},
+    Refusal{"Donaudampfschifffahrtsgesellschaftskapit\xC3\xA4\t1\n", goodHeadings, "words.tsv:1: word has 41 characters"},
+    Refusal{"Achse\t1\nK\xFCrbel\t2\n", goodHeadings, "words.tsv:2: invalid UTF-8 at byte 1"},
+    Refusal{"Achse\t1\r\n", goodHeadings, "words.tsv:1: page \"1\r\" is not a number"}));
+
+INSTANTIATE_TEST_SUITE_P(Headings, PackRefusal, ::testing::Values(
+    Refusal{goodWords, "1\t1\t1. Kapitel\n2\t2\n", "headings.tsv:2: expected page, level and title separated by tabs"},
+    Refusal{goodWords, "1\t1\t1. Kapitel\twas\n", "headings.tsv:1: title contains a tab"},
+    Refusal{goodWords, "1\t1\t1. Kapitel\x01\n", "headings.tsv:1: title contains a control character"},
+    Refusal{goodWords, "1\t1\t1. Kapitel\r\n", "headings.tsv:1: title contains a control character"},
+    Refusal{goodWords, "0\t1\t1. Kapitel\n", "headings.tsv:1: page \"0\" is not a number from 1 to 1799"},
+    Refusal{goodWords, "1800\t1\t1. Kapitel\n", "headings.tsv:1: page \"1800\" is not a number from 1 to 1799"},
+    Refusal{goodWords, "1\t4\t1. Kapitel\n", "headings.tsv:1: level \"4\" is not 1, 2 or 3"},
+    Refusal{goodWords, "1\t1\t\n", "headings.tsv:1: empty title"},
+    Refusal{goodWords, "5\t1\t1. Kapitel\n4\t2\t1.1 Abschnitt\n", "headings.tsv:2: page 4 lies before the previous heading's page 5"},
+    Refusal{goodWords, "1\t2\t1.1 Abschnitt\n", "headings.tsv:1: the first heading is not a chapter"},
+    Refusal{goodWords, "1\t1\t1. Kapitel\n1\t3\t1.0.1 Unter\n", "headings.tsv:2: subsection without a section before it"},
+    Refusal{goodWords, "1\t1\t1. \xE2\x86\x92\n", "headings.tsv:1: character U+2192 has no cp1252 form"},
+    Refusal{goodWords, "1\t1\t1. Kapitel \xC3\n", "headings.tsv:1: invalid UTF-8 at byte 11"}));
+
+TEST(PackRefusal, AHeadingTrailOverTheLineLimitIsRefused) {
+  const std::string title(400, 'x');
+  const std::string headings = "1\t1\t" + title + "\n2\t2\t" + title + "\n3\t3\t" + title.substr(0, 177) +
+                               "\n4\t3\t" + title.substr(0, 178) + "\n";
+  ScratchDir scratch;
+  writeFile(scratch.path("words.tsv"), goodWords);
+  writeFile(scratch.path("headings.tsv"), headings);
+  const ToolRun run = runTool({"pack", scratch.path("words.tsv"), scratch.path("headings.tsv"),
+                               scratch.path("w.bin"), scratch.path("h.bin")}, scratch);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, scratch.path("headings.tsv") +
+                         ":4: chapter, section and subsection titles have 978 characters together, more than 977\n");
+  EXPECT_EQ(scratch.names(), (std::vector<std::string>{"headings.tsv", "words.tsv"}));
+}
+
+TEST(PackRefusal, EveryBrokenLineIsReportedNotOnlyTheFirst) {
+  ScratchDir scratch;
+  writeFile(scratch.path("words.tsv"), "Achse\t1\nB\t2\nKurbel\t3\nC\t4\n");
+  writeFile(scratch.path("headings.tsv"), "1\t0\tx\n");
+  const ToolRun run = runTool({"pack", scratch.path("words.tsv"), scratch.path("headings.tsv"),
+                               scratch.path("w.bin"), scratch.path("h.bin")}, scratch);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, scratch.path("words.tsv") + ":2: word has 1 characters, not 2 to 40\n" +
+                         scratch.path("words.tsv") + ":4: word has 1 characters, not 2 to 40\n" +
+                         scratch.path("headings.tsv") + ":1: level \"0\" is not 1, 2 or 3\n");
+}
+
+struct ExtractRefusal {
+  const char* book;
+  const char* outline;
+  const char* message;
+};
+
+void PrintTo(const ExtractRefusal& refusal, std::ostream* out) { *out << refusal.message; }
+
+class ExtractRefusalTest : public ::testing::TestWithParam<ExtractRefusal> {};
+
+TEST_P(ExtractRefusalTest, IsReportedAndWritesNothing) {
+  ScratchDir scratch;
+  writeFile(scratch.path("book.txt"), GetParam().book);
+  writeFile(scratch.path("outline.txt"), GetParam().outline);
+  const ToolRun run = runTool({"extract", scratch.path("book.txt"), scratch.path("outline.txt"), "2", "3",
+                               scratch.path("")}, scratch);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find(GetParam().message), std::string::npos) << run.err;
+  EXPECT_EQ(scratch.names(), (std::vector<std::string>{"book.txt", "outline.txt"}));
+}
+
+const char goodBook[] = "Titel\n\fKopf 1 / 2\nText\n\fKopf 2 / 2\nMehr\n\f";
+const char goodOutline[] = "+\t\t\"Kapitel\"\t#page=2&zoom=nan,1,2\n";
+
+INSTANTIATE_TEST_SUITE_P(Inputs, ExtractRefusalTest, ::testing::Values(
+    ExtractRefusal{"Titel\n\fKopf 1 / 2\nText\n\fKopf 3 / 2\nMehr\n\f", goodOutline,
+                   "PDF page 3: first line does not end with the folio \"2 / N\""},
+    ExtractRefusal{"Titel\n\fKopf 1 / 2\nText\n\f", goodOutline, "the text has 2 pages, fewer than 3"},
+    ExtractRefusal{"Titel\n\fKopf 1 / 2\nT\xE4xt\n\fKopf 2 / 2\n\f", goodOutline,
+                   "PDF page 2, line 2: invalid UTF-8 at byte 1"},
+    ExtractRefusal{goodBook, "+\t\t\"Kapitel\"\t#page=2\n+\t\tKapitel\t#page=2\n", "outline.txt:2: title does not begin with a quote"},
+    ExtractRefusal{goodBook, "+\"Kapitel\"\t#page=2\n", "outline.txt:1: no tab before the title"},
+    ExtractRefusal{goodBook, "+\t\t\"Kapitel\t#page=2\n", "outline.txt:1: title has no closing quote"},
+    ExtractRefusal{goodBook, "+\t\t\"Kapitel\"\t#seite=2\n", "outline.txt:1: no \"#page=\" after the title"},
+    ExtractRefusal{goodBook, "+\t\t\"Kapitel\"\t#page=zwei\n", "outline.txt:1: page is not a number"},
+    ExtractRefusal{goodBook, "+\t\t\"Kap\\qitel\"\t#page=2\n", "outline.txt:1: unknown escape \\q"}));
+
+TEST(Usage, MisuseExitsWithTwoAndTheUsage) {
+  ScratchDir scratch;
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{}, {"bake"}, {"pack", "a"}, {"extract", "a", "b", "x", "4", "d"}, {"stats"}}) {
+    const ToolRun run = runTool(arguments, scratch);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err.rfind("usage: quirel-mkdata", 0), 0u) << run.err;
+  }
+}
+
+TEST(Stats, ARefusedDataSetIsReportedWithItsFault) {
+  ScratchDir scratch;
+  writeFile(scratch.path("broken.bin"), std::string("\x03\x05\x00", 3));
+  const ToolRun run = runTool({"stats", scratch.path("broken.bin")}, scratch);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("broken.bin: not a valid data set"), std::string::npos) << run.err;
+}
+
+}  // namespace

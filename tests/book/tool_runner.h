@@ -1,0 +1,32 @@
+// Running quirel-mkdata as a process, in a scratch directory of its own.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct ToolRun {
+  int exitCode;
+  std::string out;
+  std::string err;
+};
+
+// A fresh, empty directory that is removed with the object.
+class ScratchDir {
+ public:
+  ScratchDir();
+  ~ScratchDir();
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+  std::string path(const std::string& name) const;
+  std::vector<std::string> names() const;  // sorted
+
+ private:
+  std::string root_;
+};
+
+ToolRun runTool(const std::vector<std::string>& arguments, const ScratchDir& scratch);
+
+std::string readFile(const std::string& path);
+void writeFile(const std::string& path, const std::string& content);
+std::string sampleFile(const std::string& name);
+std::string dataFile(const std::string& name);
