@@ -1,0 +1,77 @@
+// searchDialogProc: one row per message, one small handler per row.
+#include <cstdio>
+
+#include "dialog/slots.h"
+
+namespace {
+
+constexpr int anyCode = -1;
+
+struct CommandRow {
+  int id;
+  int code;            // compared whole with the notification code
+  void (*handler)(HWND dialog, int slot);
+  int slot;
+  INT_PTR result;
+};
+
+void endSearchDialog(HWND dialog, int) { EndDialog(dialog, 0); }
+void distanceChanged(HWND dialog, int) { updateDistance(dialog); }
+
+constexpr CommandRow commandRows[] = {
+    {closeCommandId, anyCode, endSearchDialog, 0, TRUE},
+    {firstTermFieldId + 0, EN_CHANGE, updateWordList, 0, FALSE},
+    {firstTermFieldId + 1, EN_CHANGE, updateWordList, 1, FALSE},
+    {firstTermFieldId + 2, EN_CHANGE, updateWordList, 2, FALSE},
+    {firstWordListId + 0, LBN_SELCHANGE, takeSelectedWord, 0, FALSE},
+    {firstWordListId + 1, LBN_SELCHANGE, takeSelectedWord, 1, FALSE},
+    {firstWordListId + 2, LBN_SELCHANGE, takeSelectedWord, 2, FALSE},
+    {distanceFieldId, EN_CHANGE, distanceChanged, 0, FALSE},
+};
+
+// IDOK and IDCANCEL (Enter and Escape) and the results list's notifications
+// find no row: the dialog stays open.
+INT_PTR onCommand(HWND dialog, WPARAM wParam) {
+  int id = LOWORD(wParam);
+  int code = HIWORD(wParam);
+  for (const CommandRow& row : commandRows) {
+    if (row.id == id && (row.code == anyCode || row.code == code)) {
+      row.handler(dialog, row.slot);
+      return row.result;
+    }
+  }
+  return FALSE;
+}
+
+INT_PTR onInitDialog(HWND dialog) {
+  static int tabStop[] = {50};
+  HWND results = GetDlgItem(dialog, resultsListId);
+  if (results != nullptr) SendMessageA(results, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(tabStop));
+  distance = 1;
+  HWND field = GetDlgItem(dialog, distanceFieldId);
+  if (field != nullptr) {
+    std::snprintf(distanceText, sizeof distanceText, "%d", static_cast<int>(distance));
+    // The field reports its change at once: updateDistance runs in here.
+    SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(distanceText));
+  }
+  // TRUE: the focus goes to the first control with a tab stop, term field 1002.
+  return TRUE;
+}
+
+INT_PTR onSystemCommand(HWND dialog, WPARAM wParam) {
+  // The close command is delivered at once and ends the dialog before this
+  // returns; the system's own handling that follows changes nothing.
+  if (wParam == SC_CLOSE) SendMessageA(dialog, WM_COMMAND, closeCommandId, 0);
+  return FALSE;
+}
+
+}  // namespace
+
+INT_PTR CALLBACK searchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG: return onInitDialog(dialog);
+    case WM_COMMAND: return onCommand(dialog, wParam);
+    case WM_SYSCOMMAND: return onSystemCommand(dialog, wParam);
+    default: return FALSE;
+  }
+}

@@ -1,0 +1,5 @@
+#include "dialog/search_dialog.h"
+
+const char programName[] = "Quirel";
+const char damagedDataMessage[] =
+    "Die eingebauten Indexdaten sind besch\xE4" "digt. Das Programm kann nicht gestartet werden.";

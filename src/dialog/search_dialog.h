@@ -1,0 +1,33 @@
+// The search dialog: three term fields with their word lists, the results
+// list and the distance field, driven by searchDialogProc.
+#pragma once
+
+#include "index/word_index.h"
+#include "platform/win32.h"
+
+// Identifiers of dialog template 102. No control bears the close command:
+// the dialog sends it to itself when the window is closed.
+constexpr int searchDialogId = 102;
+constexpr int closeCommandId = 1001;
+constexpr int firstTermFieldId = 1002;   // 1002..1004, slots 0..2
+constexpr int firstWordListId = 1005;    // 1005..1007, slots 0..2
+constexpr int resultsListId = 1008;
+constexpr int distanceFieldId = 1009;
+
+// Word lists: a term field's change refills its list; a user's pick of a
+// word line makes the word the slot's term.
+void updateWordList(HWND dialog, int slot);
+void formatWordLine(const WordEntry* entry);
+void takeSelectedWord(HWND dialog, int slot);
+
+// Results list: rebuilt from the three slots; the distance field's change
+// rereads the distance first.
+void refreshResults(HWND dialog);
+void updateDistance(HWND dialog);
+
+INT_PTR CALLBACK searchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Shown instead of the dialog when the built-in data sets are missing or
+// refused (cp1252).
+extern const char damagedDataMessage[];
+extern const char programName[];

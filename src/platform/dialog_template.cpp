@@ -1,0 +1,59 @@
+#include "platform/dialog_template.h"
+
+#include "caption.h"
+#include "platform/win32_types.h"
+
+namespace {
+
+constexpr uint32_t heading = WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT;
+constexpr uint32_t ampersand = WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOPREFIX | SS_CENTER;
+// No ES_AUTOHSCROLL: a typed term stops where the field's width ends.
+constexpr uint32_t termField = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_LEFT;
+// No LBS_SORT: lines stay in the order in which they are added.
+constexpr uint32_t wordList = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY;
+constexpr uint32_t resultsList = wordList | LBS_USETABSTOPS;
+constexpr uint32_t distanceField = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_RIGHT;
+
+constexpr ControlTemplate searchDialogControls[] = {
+    {-1, classAtomStatic, heading, 10, 5, 500, 10,
+     "Suchbegriffe (ein Stern als erstes Zeichen sucht alle Worte, die den Suchbegriff "
+     "an beliebiger Stelle enthalten)"},
+    {1002, classAtomEdit, termField, 10, 15, 180, 10, ""},
+    {1003, classAtomEdit, termField, 210, 15, 180, 10, ""},
+    {1004, classAtomEdit, termField, 410, 15, 180, 10, ""},
+    {-1, classAtomStatic, ampersand, 196, 16, 9, 10, "&"},
+    {-1, classAtomStatic, ampersand, 396, 16, 9, 10, "&"},
+    {-1, classAtomStatic, heading, 10, 30, 500, 10,
+     "Gefundene Worte und Seitenzahlen (maximal 100 Worte, maximal 20 Seitenzahlen pro Wort)"},
+    {1005, classAtomListBox, wordList, 10, 40, 180, 204, ""},
+    {1006, classAtomListBox, wordList, 210, 40, 180, 204, ""},
+    {1007, classAtomListBox, wordList, 410, 40, 180, 204, ""},
+    {-1, classAtomStatic, heading, 10, 245, 500, 10,
+     "Seitenzahlen und Kontext der verkn\xFCpften Suchbegriffe"},
+    {1008, classAtomListBox, resultsList, 10, 255, 580, 135, ""},
+    {-1, classAtomStatic, heading, 10, 392, 105, 10, "Unsch\xE4rfe bei der Verkn\xFCpfung:"},
+    {1009, classAtomEdit, distanceField, 118, 391, 13, 10, ""},
+    {-1, classAtomStatic, heading, 134, 392, 50, 10, "Seite(n)"},
+};
+
+}  // namespace
+
+const DialogTemplate searchDialogTemplate = {
+    102,
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
+    0,
+    0,
+    0, 0, 600, 410,
+    QUIREL_CAPTION,
+    "Arial",
+    10,
+    0,
+    0,
+    1,
+    static_cast<int>(sizeof searchDialogControls / sizeof searchDialogControls[0]),
+    searchDialogControls,
+};
+
+const DialogTemplate* findDialogTemplate(int resourceId) {
+  return resourceId == searchDialogTemplate.resourceId ? &searchDialogTemplate : nullptr;
+}

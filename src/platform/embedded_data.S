@@ -1,0 +1,21 @@
+/* The two data sets, linked into the executable in place: the word index
+   (resource BIN 103) and the heading table (BIN 104). Both start on an even
+   address, so every 16-bit field inside them does too. The file names come
+   from the build as QUIREL_WORD_INDEX_FILE and QUIREL_HEADING_TABLE_FILE. */
+
+        .section .rodata
+        .balign 2
+        .globl quirelWordIndexStart
+quirelWordIndexStart:
+        .incbin QUIREL_WORD_INDEX_FILE
+        .globl quirelWordIndexEnd
+quirelWordIndexEnd:
+
+        .balign 2
+        .globl quirelHeadingTableStart
+quirelHeadingTableStart:
+        .incbin QUIREL_HEADING_TABLE_FILE
+        .globl quirelHeadingTableEnd
+quirelHeadingTableEnd:
+
+        .section .note.GNU-stack,"",%progbits
