@@ -28,7 +28,7 @@ TEST(ShippedData, WordIndexPassesItsCheckAndHasTheExpectedEntries) {
     EXPECT_LE(keyLength(entry), 40u);
     highestPage = std::max<int>(highestPage, pageOf(entry, pageCountOf(entry) - 1));
   }
-  EXPECT_EQ(entries, 26777);
+  EXPECT_EQ(entries, 26741);
   EXPECT_EQ(highestPage, 1321);
 }
 

@@ -60,6 +60,13 @@ TEST(WordScanner, KeepsTheHyphenBeforeACapitalOrADigit) {
   EXPECT_EQ(scanned({{1, "die 2-"}, {1, "achsige"}}), "die@1 2-achsige@1");
 }
 
+TEST(WordScanner, KeepsTheHyphenWhereTheBookWritesTheWordHyphenatedUnbroken) {
+  EXPECT_EQ(scanned({{1, "Pin index-"}, {1, "enable"}, {2, "index-enable"}}), "Pin@1 index-enable@1 index-enable@2");
+  EXPECT_EQ(scanned({{1, "index-"}, {1, "enable"}, {2, "indexenable index-enable"}}),
+            "indexenable@1 indexenable@2 index-enable@2");
+  EXPECT_EQ(scanned({{1, "index-"}, {1, "enable"}, {2, "index-"}, {2, "enable"}}), "indexenable@1 indexenable@2");
+}
+
 TEST(WordScanner, LeavesAHyphenAloneWhereNoWordContinues) {
   EXPECT_EQ(scanned({{1, "Ein-"}, {1, "und Ausgabe"}}), "Ein-@1 und@1 Ausgabe@1");
   EXPECT_EQ(scanned({{1, "Ein-"}, {1, "oder Ausgang"}}), "Ein-@1 oder@1 Ausgang@1");

@@ -1,5 +1,7 @@
 #include "word_scanner.h"
 
+#include <set>
+
 #include "text_codec.h"
 
 namespace {
@@ -34,6 +36,7 @@ struct Run {
   std::u32string chars;
   bool foreign = false;     // holds a letter outside the key alphabet
   int page = 0;
+  std::vector<std::size_t> droppedHyphens;  // where a line-end hyphen was taken out
 };
 
 bool isConjunction(const Run& run) {
@@ -111,7 +114,10 @@ class Scanner {
       return next;
     }
     const char32_t before = joined.chars[joined.chars.size() - 2];
-    if (isSmallLetter(after) && !isDigit(before)) joined.chars.pop_back();
+    if (isSmallLetter(after) && !isDigit(before)) {
+      joined.chars.pop_back();
+      joined.droppedHyphens.push_back(joined.chars.size());
+    }
     joined.chars += next.chars;
     joined.foreign = joined.foreign || next.foreign;
     return joined;
@@ -119,19 +125,49 @@ class Scanner {
 
   void finish(const Run& run) {
     if (run.foreign) return;
+    std::string word = stripped(run.chars);
+    if (word.empty()) return;
+    std::string hyphenated;
+    if (!run.droppedHyphens.empty()) {
+      std::u32string chars = run.chars;
+      for (auto at = run.droppedHyphens.rbegin(); at != run.droppedHyphens.rend(); ++at)
+        chars.insert(*at, 1, U'-');
+      hyphenated = stripped(chars);
+    }
+    words_.push_back({std::move(word), run.page, std::move(hyphenated)});
+  }
+
+  // The word without its leading and trailing marks; empty when it is too
+  // short or too long to be indexed.
+  static std::string stripped(const std::u32string& chars) {
     std::size_t begin = 0;
-    std::size_t end = run.chars.size();
-    while (begin < end && classOf(run.chars[begin]) == CharClass::innerMark) ++begin;
-    while (end > begin && (run.chars[end - 1] == U'/' || run.chars[end - 1] == U'\'')) --end;
+    std::size_t end = chars.size();
+    while (begin < end && classOf(chars[begin]) == CharClass::innerMark) ++begin;
+    while (end > begin && (chars[end - 1] == U'/' || chars[end - 1] == U'\'')) --end;
     const std::size_t length = end - begin;
-    if (length < shortestWord || length > longestWord) return;
-    words_.push_back({encodeUtf8(run.chars.substr(begin, length)), run.page});
+    if (length < shortestWord || length > longestWord) return "";
+    return encodeUtf8(chars.substr(begin, length));
   }
 
   std::vector<ScannedWord>& words_;
   Run pending_;
   bool hasPending_ = false;
 };
+
+// A line-end hyphen between small letters is usually a divided word, but
+// where the book writes the hyphenated form unbroken and never the joined
+// one, the hyphen was the word's own ("index-" "enable").
+void keepHyphensTheBookShows(std::vector<ScannedWord>& words) {
+  std::set<std::string> unbroken;
+  for (const ScannedWord& word : words) {
+    if (word.hyphenated.empty()) unbroken.insert(word.word);
+  }
+  for (ScannedWord& word : words) {
+    if (!word.hyphenated.empty() && unbroken.count(word.hyphenated) != 0 && unbroken.count(word.word) == 0)
+      word.word = word.hyphenated;
+    word.hyphenated.clear();
+  }
+}
 
 }  // namespace
 
@@ -140,5 +176,6 @@ std::vector<ScannedWord> scanWords(const std::vector<BookLine>& lines) {
   Scanner scanner(words);
   for (const BookLine& line : lines) scanner.line(line);
   scanner.end();
+  keepHyphensTheBookShows(words);
   return words;
 }

@@ -6,8 +6,10 @@
 // "Ein- und Ausgabe"). A word that ends a line with a hyphen is joined to
 // the first word of the next line: without the hyphen when a letter stands
 // before it and a small letter follows ("Konfigura-" "tion"), with it
-// otherwise ("Werkzeug-" "Länge", "RS-" "274"); not at all when the next
-// word is a conjunction ("Ein-" "und"). A run that holds a letter outside
+// otherwise ("Werkzeug-" "Länge", "RS-" "274"), and also where the book
+// writes the hyphenated form unbroken elsewhere but never the joined one
+// ("index-" "enable"); not at all when the next word is a conjunction
+// ("Ein-" "und"). A run that holds a letter outside
 // the key alphabet (é, µ, Greek) is dropped whole, as is every word shorter
 // than 2 or longer than 40 characters.
 #pragma once
@@ -23,6 +25,7 @@ constexpr std::size_t longestWord = 40;
 struct ScannedWord {
   std::string word;         // UTF-8; only ASCII letters, digits, - / ' and äöüÄÖÜß
   int page;                 // where the word begins
+  std::string hyphenated;   // while scanning: the form with its line-end hyphens kept
 };
 
 std::vector<ScannedWord> scanWords(const std::vector<BookLine>& lines);
