@@ -41,6 +41,13 @@ TEST_F(SampleBook, TitleCharacterOutsideCp1252IsReplacedAndReported) {
   EXPECT_NE(readFile(scratch.path("headings.tsv")).find("3\t1\t2. Zweites > Pfeil\n"), std::string::npos);
 }
 
+TEST_F(SampleBook, HeadingsTheTextDoesNotShowOnTheirPageAreReported) {
+  const std::string notes = extracted.err.substr(extracted.err.find('\n') + 1);
+  EXPECT_EQ(notes,
+            "heading \"2. Zweites > Pfeil\" is not printed on page 3\n"
+            "heading \"2.1.1 Der \"Unter\"abschnitt\" is not printed on page 3\n");
+}
+
 TEST_F(SampleBook, PackWritesTheExpectedHeadingTable) {
   ASSERT_EQ(packed.exitCode, 0) << packed.err;
   EXPECT_EQ(readFile(scratch.path("heading_table.bin")),

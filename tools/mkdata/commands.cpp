@@ -4,6 +4,7 @@
 
 #include "data_stats.h"
 #include "file_output.h"
+#include "heading_check.h"
 #include "index/data_producer.h"
 #include "index/word_index.h"
 #include "outline_reader.h"
@@ -98,6 +99,7 @@ int extractCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
     return refuse(err, {error});
   }
   for (const std::string& note : notes) err << note << '\n';
+  for (const std::string& note : headingsNotOnTheirPage(headings, lines)) err << note << '\n';
   const std::vector<ScannedWord> scanned = scanWords(lines);
   std::size_t dropped = 0;
   const std::vector<TalliedWord> words = tallyWords(scanned, dropped);
