@@ -100,6 +100,18 @@ std::string pageCountRow(std::vector<int> counts) {
          number(countWhere(counts, [](int c) { return c == 0; })) + " have 0";
 }
 
+// The symbols that begin no key, as " (never "-", "/")".
+std::string neverFirst(const std::set<int>& firstCodes) {
+  static const char alphabet[] = "-/a\xE4" "bcdefghijklmno\xF6pqrs\xDFtu\xFCvwxyz'0123456789";
+  std::string list;
+  for (int code = 1; code <= keyAlphabetSize; ++code) {
+    if (firstCodes.count(code) != 0) continue;
+    list += list.empty() ? " (never \"" : ", \"";
+    list += cp1252ToUtf8(std::string(1, alphabet[code - 1])) + "\"";
+  }
+  return list.empty() ? "" : list + ")";
+}
+
 std::string keyLengthRow(const WordFigures& f) {
   if (f.keyLengths.empty()) return "none";
   auto most = f.keyLengths.begin();
@@ -134,7 +146,7 @@ std::string wordIndexStats(const unsigned char* bytes, std::size_t size) {
   table += row("Word entries", number(f.entries));
   table += row("Key length", keyLengthRow(f));
   table += row("Key codes used", number(f.codes.size()) + " of 43; as first code, " +
-                                     number(f.firstCodes.size()) + " of them");
+                                     number(f.firstCodes.size()) + " of them" + neverFirst(f.firstCodes));
   table += row("Display words", number(f.upper) + " begin with an upper-case letter, " + number(f.lower) +
                                     " with a lower-case letter, " + number(f.digit) + " with a digit; " +
                                     number(f.endHyphen) + " end with \"-\", " + number(f.endSlash) +
@@ -187,9 +199,9 @@ void addHeading(HeadingFigures& f, const unsigned char* heading, std::size_t (&t
 std::string signList(const std::set<unsigned char>& signs) {
   std::string list;
   for (unsigned char sign : signs) {
-    list += list.empty() ? "\"" : ", \"";
+    list += list.empty() ? "`" : ", `";
     list += sign == '|' ? std::string("\\|") : cp1252ToUtf8(std::string(1, static_cast<char>(sign)));
-    list += "\"";
+    list += "`";
   }
   return list.empty() ? "none" : list;
 }
