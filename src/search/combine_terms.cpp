@@ -3,14 +3,24 @@
 // window start, only each slot's first non-zero byte in the window counts:
 // an empty slot's map is filled with 0xFF, present everywhere but never a
 // hit, so it never restricts a window and never widens a range.
+//
+// Walking the window starts from the last page down, each slot's first
+// non-zero byte at or after the start is known from the step before, so a
+// window costs three comparisons however wide it is. A marking window only
+// notes, at its lowest page, the highest page it reaches; one forward sweep
+// then turns those reaches into the marked stretches.
+#include <algorithm>
 #include <cstring>
 
 #include "search/search_state.h"
 
+namespace {
+
 constexpr unsigned char emptySlotFill = 0xFF;
+constexpr int16_t noReach = -1;
 
 // False when a slot stopped at the word limit; empty slots get their fill.
-static bool prepareSlots() {
+bool prepareSlots() {
   SearchState& s = searchState;
   for (int slot = 0; slot < termSlots; ++slot) {
     if (s.hitCount[slot] == 0) {
@@ -23,39 +33,54 @@ static bool prepareSlots() {
   return true;
 }
 
-// The first non-zero byte of a slot's map from `start` to `end`, or -1.
-static int32_t firstPresent(const unsigned char* map, int32_t start, int32_t end) {
-  for (int32_t page = start; page <= end; ++page) {
-    if (map[page] != 0) return page;
+// A slot's first non-zero byte at or after the window start: its page
+// (pageLimit for none) and whether it is a hit of its own.
+struct FirstPresent {
+  int32_t page = pageLimit;
+  bool hit = false;
+
+  void meet(unsigned char byte, int32_t at) {
+    page = byte != 0 ? at : page;
+    hit = byte != 0 ? static_cast<signed char>(byte) > 0 : hit;
   }
-  return -1;
+};
+
+// reach[p]: the highest page marked by a window whose lowest first hit is p.
+void findReaches(int16_t* reach) {
+  const SearchState& s = searchState;
+  std::fill(reach, reach + pageLimit, noReach);
+  if (distance < 0) return;  // every window ends before it starts
+  int32_t width = std::min<int32_t>(distance, pageLimit);
+  FirstPresent first[termSlots];
+  for (int32_t start = pageLimit - 1; start >= 0; --start) {
+    for (int slot = 0; slot < termSlots; ++slot) first[slot].meet(s.termPages[slot][start], start);
+    int32_t end = std::min(start + width, pageLimit - 1);
+    if (std::max({first[0].page, first[1].page, first[2].page}) > end) continue;
+    int32_t low = pageLimit, high = -1;
+    for (const FirstPresent& f : first) {
+      low = f.hit ? std::min(low, f.page) : low;
+      high = f.hit ? std::max(high, f.page) : high;
+    }
+    if (high >= 0) reach[low] = static_cast<int16_t>(std::max<int32_t>(reach[low], high));
+  }
 }
 
-// One window: all three slots present and at least one real hit marks the
-// pages from the lowest to the highest first hit.
-static void markWindow(int32_t start, int32_t end) {
-  SearchState& s = searchState;
-  int32_t low = pageLimit, high = -1;
-  for (int slot = 0; slot < termSlots; ++slot) {
-    int32_t page = firstPresent(s.termPages[slot], start, end);
-    if (page < 0) return;
-    if (static_cast<signed char>(s.termPages[slot][page]) > 0) {
-      if (page < low) low = page;
-      if (page > high) high = page;
-    }
+void markReaches(const int16_t* reach) {
+  unsigned char* marks = searchState.resultPages;
+  int32_t marked = noReach;
+  for (int32_t page = 0; page < pageLimit; ++page) {
+    marked = std::max<int32_t>(marked, reach[page]);
+    marks[page] = page <= marked ? 1 : 0;
   }
-  if (high >= 0) std::memset(s.resultPages + low, 1, static_cast<size_t>(high - low + 1));
 }
+
+}  // namespace
 
 bool combineTerms() {
-  SearchState& s = searchState;
-  s.message = nullptr;
+  searchState.message = nullptr;
   if (!prepareSlots()) return false;
-  std::memset(s.resultPages, 0, pageLimit);
-  for (int32_t start = 0; start < pageLimit; ++start) {
-    int64_t end = static_cast<int64_t>(start) + distance;
-    if (end > pageLimit - 1) end = pageLimit - 1;
-    markWindow(start, static_cast<int32_t>(end));
-  }
+  int16_t reach[pageLimit];
+  findReaches(reach);
+  markReaches(reach);
   return true;
 }
