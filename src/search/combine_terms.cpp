@@ -12,6 +12,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "search/search_state.h"
 
 namespace {
@@ -74,13 +78,153 @@ void markReaches(const int16_t* reach) {
   }
 }
 
+// The usual maps allow a shortcut. A slot whose every byte is 0 or 1 is
+// present exactly where it hits; a slot whose every byte is present but no
+// hit (an empty slot's fill) is present in every window and never marks.
+// Then a window that marks with its lowest hit at page q marks the same
+// pages as the window that starts at q, so only windows that start on a hit
+// need to count: the window at q marks q to q + G, G the widest of the hit
+// slots' gaps from q to their next hit, when G is within the distance. Gaps
+// are found 16 pages at a time as saturating byte counts, which is why the
+// shortcut serves distances up to 254.
+#if defined(__SSE2__)
+
+constexpr int32_t widestGap = 254;
+constexpr int32_t lanes = 16;
+constexpr int32_t blocks = (pageLimit + lanes - 1) / lanes;
+
+enum class SlotKind { hitsOnly, everywhere, mixed };
+
+SlotKind kindOf(const unsigned char* map) {
+  constexpr int32_t fullBlocks = pageLimit / lanes;
+  const __m128i zero = _mm_setzero_si128();
+  __m128i any = zero, all = _mm_cmpeq_epi8(zero, zero);
+  for (int32_t block = 0; block < fullBlocks; ++block) {
+    __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(map + block * lanes));
+    any = _mm_or_si128(any, bytes);
+    all = _mm_and_si128(all, bytes);
+  }
+  unsigned char anyTail = 0, allTail = 0xFF;
+  for (int32_t page = fullBlocks * lanes; page < pageLimit; ++page) {
+    anyTail = static_cast<unsigned char>(anyTail | map[page]);
+    allTail = static_cast<unsigned char>(allTail & map[page]);
+  }
+  __m128i notHits = _mm_and_si128(any, _mm_set1_epi8(static_cast<char>(0xFE)));
+  if (_mm_movemask_epi8(_mm_cmpeq_epi8(notHits, zero)) == 0xFFFF && (anyTail & 0xFE) == 0) {
+    return SlotKind::hitsOnly;
+  }
+  bool everywhere = _mm_movemask_epi8(all) == 0xFFFF && (allTail & 0x80) != 0;
+  return everywhere ? SlotKind::everywhere : SlotKind::mixed;
+}
+
+// Pages past 1799 in the last block read as no hit.
+__m128i loadBlock(const unsigned char* map, int32_t block) {
+  int32_t first = block * lanes;
+  if (first + lanes <= pageLimit) return _mm_loadu_si128(reinterpret_cast<const __m128i*>(map + first));
+  alignas(16) unsigned char tail[lanes] = {};
+  std::memcpy(tail, map + first, static_cast<size_t>(pageLimit - first));
+  return _mm_load_si128(reinterpret_cast<const __m128i*>(tail));
+}
+
+void storeBlock(unsigned char* map, int32_t block, __m128i bytes) {
+  int32_t first = block * lanes;
+  if (first + lanes <= pageLimit) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(map + first), bytes);
+    return;
+  }
+  alignas(16) unsigned char tail[lanes];
+  _mm_store_si128(reinterpret_cast<__m128i*>(tail), bytes);
+  std::memcpy(map + first, tail, static_cast<size_t>(pageLimit - first));
+}
+
+__m128i fadeTowardStart(__m128i x) {
+  x = _mm_max_epu8(x, _mm_subs_epu8(_mm_srli_si128(x, 1), _mm_set1_epi8(1)));
+  x = _mm_max_epu8(x, _mm_subs_epu8(_mm_srli_si128(x, 2), _mm_set1_epi8(2)));
+  x = _mm_max_epu8(x, _mm_subs_epu8(_mm_srli_si128(x, 4), _mm_set1_epi8(4)));
+  return _mm_max_epu8(x, _mm_subs_epu8(_mm_srli_si128(x, 8), _mm_set1_epi8(8)));
+}
+
+__m128i fadeTowardEnd(__m128i x) {
+  x = _mm_max_epu8(x, _mm_subs_epu8(_mm_slli_si128(x, 1), _mm_set1_epi8(1)));
+  x = _mm_max_epu8(x, _mm_subs_epu8(_mm_slli_si128(x, 2), _mm_set1_epi8(2)));
+  x = _mm_max_epu8(x, _mm_subs_epu8(_mm_slli_si128(x, 4), _mm_set1_epi8(4)));
+  return _mm_max_epu8(x, _mm_subs_epu8(_mm_slli_si128(x, 8), _mm_set1_epi8(8)));
+}
+
+int firstLane(__m128i x) { return _mm_cvtsi128_si32(x) & 0xFF; }
+int lastLane(__m128i x) { return _mm_extract_epi16(x, 7) >> 8; }
+__m128i everyLane(int value) { return _mm_set1_epi8(static_cast<char>(value)); }
+
+// Walking down, per hit slot: 255 - (gap to its next hit), 0 when 255 or
+// more pages away. Leaves per page 0, or 1 + G where a marking window starts.
+void findStarts(const unsigned char* const* hitMaps, int count, unsigned char* starts) {
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i toNextBlock = _mm_setr_epi8(16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1);
+  const __m128i reachable = everyLane(255 - distance);
+  int carry[termSlots] = {};
+  for (int32_t block = blocks - 1; block >= 0; --block) {
+    __m128i nearest = everyLane(255), hitHere = zero;
+    for (int i = 0; i < count; ++i) {
+      __m128i hits = loadBlock(hitMaps[i], block);
+      hitHere = _mm_or_si128(hitHere, hits);
+      __m128i near = fadeTowardStart(_mm_sub_epi8(zero, hits));
+      near = _mm_max_epu8(near, _mm_subs_epu8(everyLane(carry[i]), toNextBlock));
+      carry[i] = firstLane(near);
+      nearest = _mm_min_epu8(nearest, near);
+    }
+    __m128i within = _mm_cmpeq_epi8(_mm_subs_epu8(reachable, nearest), zero);
+    __m128i marks = _mm_and_si128(within, _mm_sub_epi8(zero, hitHere));
+    _mm_store_si128(reinterpret_cast<__m128i*>(starts + block * lanes),
+                    _mm_and_si128(marks, _mm_sub_epi8(zero, nearest)));
+  }
+}
+
+// Walking up: a start of 1 + G covers its own page and G more.
+void markCovered(const unsigned char* starts) {
+  const __m128i fromLastBlock = _mm_setr_epi8(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16);
+  int carry = 0;
+  for (int32_t block = 0; block < blocks; ++block) {
+    __m128i cover = fadeTowardEnd(_mm_load_si128(reinterpret_cast<const __m128i*>(starts + block * lanes)));
+    cover = _mm_max_epu8(cover, _mm_subs_epu8(everyLane(carry), fromLastBlock));
+    carry = lastLane(cover);
+    storeBlock(searchState.resultPages, block, _mm_min_epu8(cover, everyLane(1)));
+  }
+}
+
+// False when the maps or the distance need the window-by-window way.
+bool combineByGaps() {
+  if (distance < 0 || distance > widestGap) return false;
+  const unsigned char* hitMaps[termSlots];
+  int count = 0;
+  for (int slot = 0; slot < termSlots; ++slot) {
+    const unsigned char* map = searchState.termPages[slot];
+    SlotKind kind = searchState.hitCount[slot] == 0 ? SlotKind::everywhere : kindOf(map);
+    if (kind == SlotKind::mixed) return false;
+    if (kind == SlotKind::hitsOnly) hitMaps[count++] = map;
+  }
+  alignas(16) unsigned char starts[blocks * lanes];
+  findStarts(hitMaps, count, starts);
+  markCovered(starts);
+  return true;
+}
+
+#else
+
+bool combineByGaps() { return false; }
+
+#endif
+
+void combineByWindows() {
+  int16_t reach[pageLimit];
+  findReaches(reach);
+  markReaches(reach);
+}
+
 }  // namespace
 
 bool combineTerms() {
   searchState.message = nullptr;
   if (!prepareSlots()) return false;
-  int16_t reach[pageLimit];
-  findReaches(reach);
-  markReaches(reach);
+  if (!combineByGaps()) combineByWindows();
   return true;
 }
