@@ -1,13 +1,31 @@
-// The substring search looks for the term at every position of every key,
-// from the start entry to the end of the index, and gives the first entry
-// whose key holds it. Keys shorter than the term are never compared.
+// The substring search gives the first entry, from the start entry to the end
+// of the index, whose key holds the term at some position. Keys shorter than
+// the term are never compared.
+//
+// A key that holds the term holds it somewhere in the index's bytes, so the
+// bytes are searched first, in one forward pass, for the term itself; only
+// where it occurs are the entries walked up to that place, to see whether it
+// stands inside a key. A term found nowhere, the slowest case of a walk over
+// every key, thus costs about one pass over memory; the bucket table shortens
+// the walk to a place. The pass reads up to the installed index's recorded
+// end; a start outside the installed index, or a processor without the wide
+// compares, takes the walk over every key.
 #include <cassert>
+#include <cstdint>
 #include <cstring>
 
 #include "search/search_state.h"
 
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define QUIREL_WIDE_SEARCH 1
+#endif
+
+namespace {
+
 // The term's first code is found with memchr; only there is the rest compared.
-static bool keyHolds(const WordEntry* key, uint32_t keyLen, const char* term, uint32_t length) {
+bool keyHolds(const WordEntry* key, uint32_t keyLen, const char* term, uint32_t length) {
+  if (keyLen < length) return false;
   const unsigned char* last = key + (keyLen - length);
   const unsigned char* at = key;
   while (at <= last) {
@@ -19,11 +37,122 @@ static bool keyHolds(const WordEntry* key, uint32_t keyLen, const char* term, ui
   return false;
 }
 
-const WordEntry* findSubstringMatch(const WordEntry* start, const char* term, uint32_t length) {
-  assert(term != nullptr && length >= 1);
-  for (const WordEntry* entry = start; entry != nullptr; entry = nextEntry(entry)) {
-    uint32_t keyLen = keyLength(entry);
-    if (keyLen >= length && keyHolds(entry, keyLen, term, length)) return entry;
+const WordEntry* walkEveryKey(const WordEntry* entry, const char* term, uint32_t length) {
+  for (; entry != nullptr; entry = nextEntry(entry)) {
+    if (keyHolds(entry, keyLength(entry), term, length)) return entry;
   }
   return nullptr;
+}
+
+#if QUIREL_WIDE_SEARCH
+
+// The first place from `from` on where the whole term stands in the bytes
+// before `end`, or null. 32 places are tested at a time on the term's first
+// and last code; the rest of the term is compared only where both agree.
+__attribute__((target("avx2"))) const unsigned char* findInBytes(
+    const unsigned char* from, const unsigned char* end, const char* term, uint32_t length) {
+  if (static_cast<size_t>(end - from) < length) return nullptr;
+  const unsigned char* lastPlace = end - length;
+  const __m256i first = _mm256_set1_epi8(term[0]);
+  const __m256i last = _mm256_set1_epi8(term[length - 1]);
+  const unsigned char* at = from;
+  for (; end - at >= static_cast<ptrdiff_t>(length - 1 + 32); at += 32) {
+    __m256i heads = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
+    __m256i tails = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at + length - 1));
+    auto both = static_cast<uint32_t>(_mm256_movemask_epi8(
+        _mm256_and_si256(_mm256_cmpeq_epi8(heads, first), _mm256_cmpeq_epi8(tails, last))));
+    for (; both != 0; both &= both - 1) {
+      const unsigned char* place = at + __builtin_ctz(both);
+      if (std::memcmp(place, term, length) == 0) return place;
+    }
+  }
+  for (; at <= lastPlace; ++at) {
+    if (*at == static_cast<unsigned char>(term[0]) && std::memcmp(at, term, length) == 0) return at;
+  }
+  return nullptr;
+}
+
+// The installed index's end when `start` lies inside it, else null.
+const unsigned char* installedEnd(const WordEntry* start) {
+  const SearchState& s = searchState;
+  if (s.index == nullptr || !__builtin_cpu_supports("avx2")) return nullptr;
+  auto first = reinterpret_cast<uintptr_t>(s.index);
+  auto at = reinterpret_cast<uintptr_t>(start);
+  return at >= first && at - first < s.indexSize ? s.index + s.indexSize : nullptr;
+}
+
+// The bytes of an entry run up to where the next entry would begin.
+const unsigned char* entryEnd(const WordEntry* entry, uint32_t keyLen) {
+  const unsigned char* count = entry + 2 * keyLen + 2;
+  return entry + 2 * keyLen + 4 + 2 * static_cast<int16_t>(count[0] | (count[1] << 8));
+}
+
+// From `entry`, the entry whose bytes hold `place`, walking forward; null
+// when the index ends first.
+const WordEntry* entryHolding(const WordEntry* entry, const unsigned char* place) {
+  while (entry != nullptr && entryEnd(entry, keyLength(entry)) <= place) entry = nextEntry(entry);
+  return entry;
+}
+
+// The bucket table, read row by row, is a ladder of entries in ascending
+// order: from its last rung at or before a place, the walk to the entry that
+// holds the place covers at most one two-code run. Places come in ascending
+// order, so the ladder is climbed once per search, from the rung of the start
+// entry's own first two codes: every rung before that lies before the start.
+struct Ladder {
+  int rung;
+  const WordEntry* below = nullptr;
+
+  explicit Ladder(const WordEntry* start) : rung(firstRung(start)) {}
+
+  static int firstRung(const WordEntry* start) {
+    int first = start[0], second = start[1];
+    if (first < 1 || first > keyAlphabetSize || second > keyAlphabetSize) return 0;
+    return (first - 1) * keyAlphabetSize + (second > 0 ? second - 1 : 0);
+  }
+
+  const WordEntry* lastRungUpTo(const unsigned char* place) {
+    constexpr int rungs = keyAlphabetSize * keyAlphabetSize;
+    for (; rung < rungs; ++rung) {
+      const WordEntry* bucket = searchState.buckets[rung / keyAlphabetSize][rung % keyAlphabetSize];
+      if (bucket == nullptr) continue;
+      if (bucket > place) break;
+      below = bucket;
+    }
+    return below;
+  }
+};
+
+// Every entry from `entry` up to the first place where the term stands lies
+// before that place and so cannot hold the term: the walk may start at the
+// ladder's rung when that lies further on.
+const WordEntry* searchBytes(const WordEntry* entry, const unsigned char* end, const char* term,
+                             uint32_t length) {
+  Ladder ladder(entry);
+  while (entry != nullptr) {
+    const unsigned char* place = findInBytes(entry, end, term, length);
+    if (place == nullptr) return nullptr;
+    const WordEntry* rung = ladder.lastRungUpTo(place);
+    if (rung != nullptr && rung > entry) entry = rung;
+    entry = entryHolding(entry, place);
+    if (entry == nullptr) return nullptr;
+    uint32_t keyLen = keyLength(entry);
+    if (place + length <= entry + keyLen) return entry;
+    // Found in a display word or among the pages: no later place in this
+    // entry lies inside its key either.
+    entry = nextEntry(entry);
+  }
+  return nullptr;
+}
+
+#endif
+
+}  // namespace
+
+const WordEntry* findSubstringMatch(const WordEntry* start, const char* term, uint32_t length) {
+  assert(term != nullptr && length >= 1);
+#if QUIREL_WIDE_SEARCH
+  if (const unsigned char* end = installedEnd(start)) return searchBytes(start, end, term, length);
+#endif
+  return walkEveryKey(start, term, length);
 }

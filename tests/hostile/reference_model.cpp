@@ -78,7 +78,7 @@ bool modelReadWordIndex(const std::vector<unsigned char>& b, std::vector<ModelWo
     if (!textAt(b, wordAt, w.display)) return fail(reason, "display word runs past the end");
     if (w.display.size() != w.key.size()) return fail(reason, "key from display word");
     size_t countAt = wordAt + w.display.size() + 1;
-    if (countAt + 2 > b.size()) return fail(reason, "count runs past the end");
+    if (countAt + 2 > b.size()) return fail(reason, "page count runs past the end");
     int count = int16At(b, countAt);
     if (count < 0 || count > 1800) return fail(reason, "page count");
     if (countAt + 2 + 2 * static_cast<size_t>(count) > b.size()) return fail(reason, "pages run past the end");

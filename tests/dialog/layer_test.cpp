@@ -1,0 +1,218 @@
+// The window-system layer's controls behave as the dialog code relies on,
+// seen through the Win32 calls alone.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/backend.h"
+#include "platform/dialog_template.h"
+#include "platform/win32.h"
+
+namespace {
+
+struct Notification {
+  int id;
+  int code;
+  LPARAM control;
+  bool operator==(const Notification&) const = default;
+};
+
+std::vector<Notification> notifications;
+std::function<void(HWND)> body;
+constexpr UINT runBody = WM_APP;
+
+INT_PTR CALLBACK recordingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) PostMessageA(dialog, runBody, 0, 0);
+  if (message == runBody) body(dialog);
+  if (message == WM_COMMAND) notifications.push_back({LOWORD(wParam), HIWORD(wParam), lParam});
+  return message == WM_INITDIALOG ? TRUE : FALSE;
+}
+
+INT_PTR runDialog(std::function<void(HWND)> run) {
+  notifications.clear();
+  body = std::move(run);
+  return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(102), nullptr, recordingProc, 0);
+}
+
+LPARAM text(const char* t) { return reinterpret_cast<LPARAM>(t); }
+
+std::string getText(HWND window, WPARAM size) {
+  char buffer[32] = "untouched";
+  LRESULT copied = SendMessageA(window, WM_GETTEXT, size, text(buffer));
+  return std::to_string(copied) + ":" + buffer;
+}
+
+TEST(Layer, SettingAnEditTextReportsTheChangeBeforeTheCallReturns) {
+  runDialog([](HWND dialog) {
+    HWND field = GetDlgItem(dialog, 1003);
+    char source[] = "Kurbel";
+    notifications.clear();
+    SendMessageA(field, WM_SETTEXT, 0, text(source));
+    ASSERT_EQ(notifications.size(), 1u);
+    EXPECT_EQ(notifications[0], (Notification{1003, EN_CHANGE, reinterpret_cast<LPARAM>(field)}));
+    source[0] = 'X';  // the field holds its own copy
+    EXPECT_EQ(getText(field, 32), "6:Kurbel");
+    SendMessageA(field, WM_SETTEXT, 0, text("Kurbel"));  // the same text reports again
+    EXPECT_EQ(notifications.size(), 2u);
+    EndDialog(dialog, 0);
+  });
+}
+
+TEST(Layer, GetTextCopiesAtMostTheBufferSizeLessOne) {
+  runDialog([](HWND dialog) {
+    HWND field = GetDlgItem(dialog, 1002);
+    SendMessageA(field, WM_SETTEXT, 0, text("abcdef"));
+    EXPECT_EQ(getText(field, 0), "0:untouched");
+    EXPECT_EQ(getText(field, 1), "0:");
+    EXPECT_EQ(getText(field, 3), "2:ab");
+    EXPECT_EQ(getText(field, 7), "6:abcdef");
+    EXPECT_EQ(SendMessageA(field, WM_GETTEXTLENGTH, 0, 0), 6);
+    EndDialog(dialog, 0);
+  });
+}
+
+TEST(Layer, ListKeepsTheOrderOfAddingAndInsertsOnTop) {
+  runDialog([](HWND dialog) {
+    HWND list = GetDlgItem(dialog, 1005);
+    EXPECT_EQ(SendMessageA(list, LB_ADDSTRING, 0, text("b")), 0);
+    EXPECT_EQ(SendMessageA(list, LB_ADDSTRING, 0, text("a")), 1);
+    EXPECT_EQ(SendMessageA(list, LB_INSERTSTRING, 0, text("[top]")), 0);
+    EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(std::string(listLine(list, 0)) + listLine(list, 1) + listLine(list, 2), "[top]ba");
+    char line[8] = {};
+    EXPECT_EQ(SendMessageA(list, LB_GETTEXT, 1, text(line)), 1);
+    EXPECT_STREQ(line, "b");
+    EXPECT_EQ(SendMessageA(list, LB_GETTEXTLEN, 3, 0), LB_ERR);
+    EXPECT_EQ(SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(-1), text(line)), LB_ERR);
+    EXPECT_EQ(SendMessageA(list, LB_RESETCONTENT, 0, 0), LB_OKAY);
+    EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 0);
+    EndDialog(dialog, 0);
+  });
+}
+
+TEST(Layer, ProgramSelectionIsSilentAndUserSelectionIsReported) {
+  runDialog([](HWND dialog) {
+    HWND list = GetDlgItem(dialog, 1006);
+    EXPECT_EQ(LB_ERR, -1);
+    EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), LB_ERR);
+    SendMessageA(list, LB_ADDSTRING, 0, text("x"));
+    SendMessageA(list, LB_ADDSTRING, 0, text("y"));
+    notifications.clear();
+    EXPECT_EQ(SendMessageA(list, LB_SETCURSEL, 1, 0), 1);
+    EXPECT_EQ(SendMessageA(list, LB_SETCURSEL, 5, 0), LB_ERR);  // no such line: unchanged
+    EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 1);
+    EXPECT_TRUE(notifications.empty());
+    userSelectsLine(list, 1);  // a click on the selected line is reported too
+    userSelectsLine(list, 0);
+    EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 0);
+    Notification click{1006, LBN_SELCHANGE, reinterpret_cast<LPARAM>(list)};
+    EXPECT_EQ(notifications, (std::vector<Notification>{click, click}));
+    EXPECT_EQ(SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0), LB_ERR);
+    EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), LB_ERR);
+    EndDialog(dialog, 0);
+  });
+}
+
+TEST(Layer, OnlyTheResultsListTakesTabStops) {
+  runDialog([](HWND dialog) {
+    int stop[] = {50};
+    EXPECT_EQ(SendMessageA(GetDlgItem(dialog, 1008), LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(stop)), TRUE);
+    EXPECT_EQ(SendMessageA(GetDlgItem(dialog, 1005), LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(stop)), FALSE);
+    EndDialog(dialog, 0);
+  });
+}
+
+TEST(Layer, DialogBoxGivesTheEndDialogValueOrMinusOne) {
+  EXPECT_EQ(runDialog([](HWND dialog) { EndDialog(dialog, 42); }), 42);
+  EXPECT_EQ(DialogBoxParamA(nullptr, MAKEINTRESOURCEA(999), nullptr, recordingProc, 0), -1);
+  EXPECT_EQ(GetDlgItem(nullptr, 1002), nullptr);
+  EXPECT_EQ(SendMessageA(nullptr, WM_GETTEXTLENGTH, 0, 0), 0);
+}
+
+TEST(Layer, ControlsOfAnEndedDialogAreGone) {
+  HWND kept = nullptr;
+  runDialog([&](HWND dialog) {
+    kept = GetDlgItem(dialog, 1002);
+    EndDialog(dialog, 0);
+  });
+  EXPECT_FALSE(IsWindow(kept));
+  EXPECT_EQ(SendMessageA(kept, WM_SETTEXT, 0, text("x")), 0);
+}
+
+TEST(Layer, UnhandledCloseBecomesAPostedCancel) {
+  static int runs;
+  runs = 0;
+  runDialog([](HWND dialog) {
+    if (++runs == 1) {
+      notifications.clear();
+      userClosesDialog(dialog);
+      EXPECT_TRUE(notifications.empty());    // posted, not sent
+      PostMessageA(dialog, runBody, 0, 0);   // queued behind the cancel
+      return;
+    }
+    ASSERT_EQ(notifications.size(), 1u);
+    EXPECT_EQ(notifications[0], (Notification{IDCANCEL, 0, 0}));
+    EndDialog(dialog, 0);
+  });
+}
+
+struct TypingCase {
+  int field;
+  const char* before;
+  const char* typed;
+  EditInput input;
+  bool accepted;
+  const char* after;
+};
+
+TEST(Layer, TypingIsFilteredByStyleAndWidth) {
+  const std::string full44(44, 'w');
+  const TypingCase cases[] = {
+      {1009, "", "7", EditInput::typing, true, "7"},
+      {1009, "", "a", EditInput::typing, false, ""},        // ES_NUMBER
+      {1009, "", "-3", EditInput::pasting, true, "-3"},     // a paste passes
+      {1009, "12", "3", EditInput::typing, false, "12"},    // two digits fill it
+      {1002, "", "Kurbel", EditInput::typing, true, "Kurbel"},
+      {1002, full44.c_str(), "x", EditInput::typing, false, full44.c_str()},  // no scrolling
+  };
+  runDialog([&](HWND dialog) {
+    for (const TypingCase& c : cases) {
+      HWND field = GetDlgItem(dialog, c.field);
+      SendMessageA(field, WM_SETTEXT, 0, text(c.before));
+      int end = static_cast<int>(std::string(c.before).size());
+      EXPECT_EQ(userEditsText(field, end, end, c.typed, c.input), c.accepted) << c.before << "+" << c.typed;
+      EXPECT_EQ(std::string(windowText(field)), c.after);
+    }
+    EndDialog(dialog, 0);
+  });
+}
+
+TEST(Layer, TabMovesAmongTheEditFieldsOnly) {
+  runDialog([](HWND dialog) {
+    std::vector<int> visited;
+    for (int i = 0; i < 5; ++i) {
+      visited.push_back(windowId(GetFocus()));
+      userPressesKey(dialog, DialogKey::tab);
+    }
+    EXPECT_EQ(visited, (std::vector<int>{1002, 1003, 1004, 1009, 1002}));
+    EndDialog(dialog, 0);
+  });
+}
+
+TEST(Layer, TemplateHasItsFifteenControlsInOrder) {
+  const DialogTemplate& t = searchDialogTemplate;
+  EXPECT_EQ(t.controlCount, 15);
+  std::vector<int> ids;
+  for (int i = 0; i < t.controlCount; ++i) ids.push_back(t.controls[i].id);
+  EXPECT_EQ(ids, (std::vector<int>{-1, 1002, 1003, 1004, -1, -1, -1, 1005, 1006, 1007, -1, 1008, -1, 1009, -1}));
+  EXPECT_EQ(t.controls[11].style & LBS_USETABSTOPS, LBS_USETABSTOPS);
+  EXPECT_EQ(t.controls[7].style & (LBS_SORT | LBS_USETABSTOPS), 0u);
+  EXPECT_EQ(t.controls[1].style & ES_AUTOHSCROLL, 0u);
+  EXPECT_EQ(t.controls[13].style, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_RIGHT);
+  EXPECT_STREQ(t.controls[4].text, "&");
+  EXPECT_EQ(std::string(t.caption).rfind("Quirel - Volltextsuche f\xFCr ", 0), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,53 @@
+// For each window start, each slot's map is scanned from the start to the
+// first non-zero byte; all three present and one real hit mark the pages
+// from the lowest to the highest first hit.
+#include <cstring>
+
+#include "literal_search.h"
+
+static bool prepareSlots() {
+  SearchState& s = searchState;
+  for (int slot = 0; slot < termSlots; ++slot) {
+    if (s.hitCount[slot] == 0) {
+      std::memset(s.termPages[slot], 0xFF, pageLimit);
+    } else if (s.hitCount[slot] > wordLimit) {
+      s.message = messageSlotOverLimit;
+      return false;
+    }
+  }
+  return true;
+}
+
+static int32_t firstPresent(const unsigned char* map, int32_t start, int32_t end) {
+  for (int32_t page = start; page <= end; ++page) {
+    if (map[page] != 0) return page;
+  }
+  return -1;
+}
+
+static void markWindow(int32_t start, int32_t end) {
+  SearchState& s = searchState;
+  int32_t low = pageLimit, high = -1;
+  for (int slot = 0; slot < termSlots; ++slot) {
+    int32_t page = firstPresent(s.termPages[slot], start, end);
+    if (page < 0) return;
+    if (static_cast<signed char>(s.termPages[slot][page]) > 0) {
+      if (page < low) low = page;
+      if (page > high) high = page;
+    }
+  }
+  if (high >= 0) std::memset(s.resultPages + low, 1, static_cast<size_t>(high - low + 1));
+}
+
+bool literalCombineTerms() {
+  SearchState& s = searchState;
+  s.message = nullptr;
+  if (!prepareSlots()) return false;
+  std::memset(s.resultPages, 0, pageLimit);
+  for (int32_t start = 0; start < pageLimit; ++start) {
+    int64_t end = static_cast<int64_t>(start) + distance;
+    if (end > pageLimit - 1) end = pageLimit - 1;
+    markWindow(start, static_cast<int32_t>(end));
+  }
+  return true;
+}
