@@ -11,6 +11,7 @@
 // end; a start outside the installed index, or a processor without the wide
 // compares, takes the walk over every key.
 #include <cassert>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -56,7 +57,7 @@ __attribute__((target("avx2"))) const unsigned char* findInBytes(
   const __m256i first = _mm256_set1_epi8(term[0]);
   const __m256i last = _mm256_set1_epi8(term[length - 1]);
   const unsigned char* at = from;
-  for (; end - at >= static_cast<ptrdiff_t>(length - 1 + 32); at += 32) {
+  for (; end - at >= static_cast<std::ptrdiff_t>(length - 1 + 32); at += 32) {
     __m256i heads = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
     __m256i tails = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at + length - 1));
     auto both = static_cast<uint32_t>(_mm256_movemask_epi8(
