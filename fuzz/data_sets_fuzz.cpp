@@ -101,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string reason;
   bool modelAccepts = modelReadWordIndex(book.index, book.words, reason) &&
                       modelReadHeadingTable(book.headings, book.titles, reason);
-  DataSetFault fault{nullptr, 0};
+  DataSetFault fault{nullptr, 0, 0};
   bool accepted = installDataSets(book.index.data(), size32(book.index), book.headings.data(),
                                   size32(book.headings), &fault);
   if (accepted != modelAccepts) std::fprintf(stderr, "model: %s\n", modelAccepts ? "accepts" : reason.c_str());

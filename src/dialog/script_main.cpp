@@ -46,6 +46,12 @@ INT_PTR CALLBACK driverDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
   return result;
 }
 
+void reportRefusal(const DataSetFault& fault, const char* path) {
+  char text[refusalTextSize];
+  formatRefusal(fault, path, text, sizeof text);
+  writeError(cp1252ToUtf8(text) + "\n");
+}
+
 struct Options {
   const char* index = nullptr;
   const char* headings = nullptr;
@@ -89,17 +95,19 @@ bool findDataSet(const char* path, int resourceId, DataSet& dataSet) {
   return true;
 }
 
+// A refused data set is reported as the program reports it, with the file
+// it came from in place of the built-in data set's name.
 bool checked(bool accepted, const char* path, const DataSetFault& fault) {
   if (accepted) return true;
-  std::string name = path != nullptr ? path : "built-in data set";
-  writeError("error: " + name + ": " + fault.rule + " (offset " + std::to_string(fault.offset) + ")\n");
+  reportRefusal(fault, path);
   return false;
 }
 
 int loadDataSets(const Options& options) {
   if (options.index == nullptr && options.headings == nullptr) {
-    if (loadIndexData(GetModuleHandleA(nullptr))) return 0;
-    writeError(cp1252ToUtf8(damagedDataMessage) + "\n");
+    DataSetFault fault{};
+    if (loadIndexData(GetModuleHandleA(nullptr), &fault)) return 0;
+    reportRefusal(fault, nullptr);
     return 1;
   }
   static DataSet index;

@@ -2,6 +2,8 @@
 // list and the distance field, driven by searchDialogProc.
 #pragma once
 
+#include <cstddef>
+
 #include "index/word_index.h"
 #include "platform/win32.h"
 
@@ -31,3 +33,9 @@ INT_PTR CALLBACK searchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 // refused (cp1252).
 extern const char damagedDataMessage[];
 extern const char programName[];
+
+// The damaged-data message and, on a second line, the data set (`source`, or
+// the built-in data set's name when null), the byte offset and the broken
+// rule; cut to fit `size`.
+constexpr size_t refusalTextSize = 400;
+void formatRefusal(const DataSetFault& fault, const char* source, char* text, size_t size);

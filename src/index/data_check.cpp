@@ -12,9 +12,10 @@ struct Walk {
   const unsigned char* bytes;
   uint32_t size;
   DataSetFault* fault;
+  int dataSet;
 
   bool refuse(const char* rule, uint64_t offset) const {
-    if (fault != nullptr) *fault = {rule, static_cast<uint32_t>(offset)};
+    if (fault != nullptr) *fault = {rule, static_cast<uint32_t>(offset), dataSet};
     return false;
   }
   bool holds(uint64_t offset, uint64_t count) const { return offset + count <= size; }
@@ -86,7 +87,7 @@ bool checkPages(const Walk& w, uint64_t countAt, int32_t* count) {
 }  // namespace
 
 bool checkWordIndex(const unsigned char* bytes, uint32_t size, DataSetFault* fault) {
-  Walk w{bytes, size, fault};
+  Walk w{bytes, size, fault, wordIndexResourceId};
   if (bytes == nullptr) return w.refuse("data set: the word index is missing", 0);
   uint64_t at = 0;
   const char* previousKey = nullptr;
@@ -160,7 +161,7 @@ bool isTitleCharacter(unsigned char c) {
 }
 
 bool checkHeadingTable(const unsigned char* bytes, uint32_t size, DataSetFault* fault) {
-  Walk w{bytes, size, fault};
+  Walk w{bytes, size, fault, headingTableResourceId};
   if (bytes == nullptr) return w.refuse("data set: the heading table is missing", 0);
   uint64_t at = 0;
   Trail trail;

@@ -20,11 +20,12 @@ FoundDataSet findDataSet(HINSTANCE instance, int id) {
 
 }  // namespace
 
-bool loadIndexData(HINSTANCE instance) {
+bool loadIndexData(HINSTANCE instance, DataSetFault* fault) {
   FoundDataSet index = findDataSet(instance, wordIndexResourceId);
   FoundDataSet headings = findDataSet(instance, headingTableResourceId);
   // A data set that is missing arrives as null and is refused by the checks,
   // which also refuse every break of the formats' rules.
-  DataSetFault fault{};
-  return installDataSets(index.bytes, index.size, headings.bytes, headings.size, &fault);
+  DataSetFault unused{};
+  return installDataSets(index.bytes, index.size, headings.bytes, headings.size,
+                         fault != nullptr ? fault : &unused);
 }

@@ -2,11 +2,9 @@
 // them, with the bucket table.
 #pragma once
 
+#include "index/word_index.h"
 #include "platform/win32.h"
 
-constexpr int wordIndexResourceId = 103;
-constexpr int headingTableResourceId = 104;
-
 // False when a data set is missing or refused; the search state then holds
-// no data.
-bool loadIndexData(HINSTANCE instance);
+// no data, and the fault, when asked for, says which rule broke where.
+bool loadIndexData(HINSTANCE instance, DataSetFault* fault = nullptr);

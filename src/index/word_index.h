@@ -13,6 +13,10 @@
 
 using WordEntry = unsigned char;
 
+// The two data sets travel as resources of type "BIN" under these numbers.
+constexpr int wordIndexResourceId = 103;
+constexpr int headingTableResourceId = 104;
+
 constexpr int keyAlphabetSize = 43;
 constexpr int pageLimit = 1800;          // pages 0..1799
 constexpr uint32_t longestKey = 879;     // longest word line must fit lineText
@@ -42,6 +46,7 @@ void buildBucketTable();
 struct DataSetFault {
   const char* rule;   // a fixed English sentence naming the broken rule
   uint32_t offset;    // byte offset in the data set where it was found
+  int dataSet;        // wordIndexResourceId or headingTableResourceId
 };
 bool checkWordIndex(const unsigned char* bytes, uint32_t size, DataSetFault* fault);
 bool checkHeadingTable(const unsigned char* bytes, uint32_t size, DataSetFault* fault);

@@ -47,7 +47,7 @@ struct Case {
 };
 
 void expectCase(const Case& c, bool (*check)(const unsigned char*, uint32_t, DataSetFault*)) {
-  DataSetFault fault{"(none)", 0};
+  DataSetFault fault{"(none)", 0, 0};
   bool accepted = check(c.bytes.data(), static_cast<uint32_t>(c.bytes.size()), &fault);
   if (c.rule == nullptr) {
     EXPECT_TRUE(accepted) << c.what << ": " << fault.rule << " at " << fault.offset;

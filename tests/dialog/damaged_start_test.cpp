@@ -1,5 +1,6 @@
-// The start-up with a damaged data set built in: no dialog, a German
-// message, exit status 1.
+// The start-up with a damaged data set built in: no dialog, a German message
+// that names the data set, the byte and the broken rule, exit status 1.
+// Built once per damaged data set.
 #include <gtest/gtest.h>
 
 #include "dialog/search_dialog.h"
@@ -7,13 +8,29 @@
 
 namespace {
 
-TEST(DamagedStart, ReportsTheDamageAndEndsWithOne) {
+#ifdef DAMAGED_HEADING_TABLE
+const char expectedFault[] = "\xC3\x9C" "berschriftentabelle, Byte 8: levels: a level is not 1, 2 or 3\n";
+#else
+const char expectedFault[] = "Wortindex, Byte 0: key: the key runs past the end of the data set\n";
+#endif
+
+TEST(DamagedStart, ReportsTheRuleAndTheByteAndEndsWithOne) {
   testing::internal::CaptureStderr();
   EXPECT_EQ(WinMain(GetModuleHandleA(nullptr), nullptr, nullptr, 0), 1);
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
-            "Die eingebauten Indexdaten sind besch\xC3\xA4" "digt. Das Programm kann nicht gestartet werden.\n");
+            std::string("Die eingebauten Indexdaten sind besch\xC3\xA4" "digt. Das Programm kann nicht gestartet werden.\n") +
+                expectedFault);
   EXPECT_EQ(searchState.index, nullptr);
   EXPECT_EQ(searchState.headings, nullptr);
+}
+
+TEST(DamagedStart, TheMessageIsCutToItsBuffer) {
+  const DataSetFault fault{"order: a key is not greater than the key before it", 4000000000u, wordIndexResourceId};
+  char text[100];
+  formatRefusal(fault, nullptr, text, sizeof text);
+  EXPECT_EQ(std::string(text), std::string(damagedDataMessage) + "\nWortindex, By");
+  formatRefusal(fault, "eigene.bin", text, 4);
+  EXPECT_STREQ(text, "Die");
 }
 
 }  // namespace

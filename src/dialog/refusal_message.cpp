@@ -1,0 +1,23 @@
+// What the user reads instead of the dialog when a data set is refused.
+#include <cassert>
+#include <cstdio>
+
+#include "dialog/search_dialog.h"
+
+namespace {
+
+const char* builtInName(int dataSet) {
+  return dataSet == headingTableResourceId ? "\xDC" "berschriftentabelle" : "Wortindex";
+}
+
+}  // namespace
+
+// The damaged-data message alone does not let anyone find the damage: the
+// second line names the data set, the byte and the rule it breaks.
+void formatRefusal(const DataSetFault& fault, const char* source, char* text, size_t size) {
+  assert(text != nullptr && size > 0);
+  const char* name = source != nullptr ? source : builtInName(fault.dataSet);
+  const char* rule = fault.rule != nullptr ? fault.rule : "";
+  std::snprintf(text, size, "%s\n%s, Byte %u: %s", damagedDataMessage, name,
+                static_cast<unsigned>(fault.offset), rule);
+}
