@@ -4,7 +4,7 @@
 # tail and the input that caused it (crash-* in build/fuzz/findings).
 set -eu
 seconds="${QUIREL_FUZZ_SECONDS:-60}"
-targets="data_sets"
+targets="data_sets script tsv_reader"
 cmake --preset fuzz
 for target in ${targets}; do
   cmake --build --preset fuzz --target "fuzz_${target}"

@@ -1,0 +1,100 @@
+// Random sequences of dialog-script commands (one a line: term, pick,
+// distance, show, close, or anything else) carried out on the real search
+// dialog over the built-in book, in this process on the headless backend.
+//
+// After every command the whole dialog must show what a plain reading of the
+// rules gives for the texts its fields hold: each word list from its own
+// term, the results list from the three terms and the distance. So a change
+// of one slot that disturbed another slot's list or count is a finding, as is
+// every crash and every read or write outside a buffer.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "dialog/script_commands.h"
+#include "dialog/search_dialog.h"
+#include "dialog_model.h"
+#include "fuzz_input.h"
+#include "index/load_index_data.h"
+#include "search/search_state.h"
+
+namespace {
+
+// Enough for every slot to change a few times and pick; more only slows.
+constexpr size_t maxLines = 16;
+constexpr UINT runScriptMessage = WM_APP + 3;
+
+ModelBook book;
+const std::vector<std::string>* currentLines = nullptr;
+bool closedByScript = false;
+
+void expectModel(HWND dialog) {
+  ShownDialog shown = readShownDialog(dialog);
+  std::string difference = dialogDifference(shown, modelDialog(book, shown.terms, shown.distanceText));
+  if (!difference.empty()) std::fprintf(stderr, "%s", difference.c_str());
+  FUZZ_EXPECT(difference.empty());
+}
+
+void runLines(HWND dialog) {
+  expectModel(dialog);
+  for (const std::string& line : *currentLines) {
+    ScriptStep step = runScriptLine(dialog, line);
+    if (step == ScriptStep::closed) {
+      closedByScript = true;
+      return;
+    }
+    if (step == ScriptStep::failed) return;
+    expectModel(dialog);
+  }
+}
+
+INT_PTR CALLBACK fuzzDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == runScriptMessage) {
+    runLines(dialog);
+    return TRUE;
+  }
+  INT_PTR result = searchDialogProc(dialog, message, wParam, lParam);
+  if (message == WM_INITDIALOG) PostMessageA(dialog, runScriptMessage, 0, 0);
+  return result;
+}
+
+std::vector<std::string> linesOf(const uint8_t* data, size_t size) {
+  std::vector<std::string> lines;
+  size_t at = 0;
+  while (at < size && lines.size() < maxLines) {
+    const void* end = std::memchr(data + at, '\n', size - at);
+    size_t stop = end == nullptr ? size : static_cast<size_t>(static_cast<const uint8_t*>(end) - data);
+    lines.emplace_back(reinterpret_cast<const char*>(data + at), stop - at);
+    at = stop + 1;
+  }
+  return lines;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  DataSetFault fault{};
+  std::string reason;
+  if (!loadIndexData(GetModuleHandleA(nullptr), &fault) || !modelBookOfSearchState(book, reason)) {
+    std::fprintf(stderr, "the built-in book is refused: %s %s\n", fault.rule != nullptr ? fault.rule : "",
+                 reason.c_str());
+    std::abort();
+  }
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::vector<std::string> lines = linesOf(data, size);
+  // Each input is a fresh start of the program: no slot remembers a term.
+  std::memset(searchState.hitCount, 0, sizeof searchState.hitCount);
+  std::memset(searchState.termPages, 0, sizeof searchState.termPages);
+  currentLines = &lines;
+  closedByScript = false;
+  INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(searchDialogId), nullptr,
+                                   fuzzDialogProc, 0);
+  // Closed by its close command the dialog ends with 0; left open, it gives
+  // up with -1 once no user is left.
+  FUZZ_EXPECT(result == (closedByScript ? 0 : -1));
+  currentLines = nullptr;
+  return 0;
+}
