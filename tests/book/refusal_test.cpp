@@ -2,6 +2,8 @@
 // says so, and no output file is replaced or left half-written.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tool_runner.h"
 
 namespace {
@@ -51,7 +53,17 @@ INSTANTIATE_TEST_SUITE_P(Words, PackRefusal, ::testing::Values(
     Refusal{"A\t1\n", goodHeadings, "words.tsv:1: word has 1 characters, not 2 to 40"},
     Refusal{"Donaudampfschifffahrtsgesellschaftskapit\xC3\xA4\t1\n", goodHeadings, "words.tsv:1: word has 41 characters"},
     Refusal{"Achse\t1\nK\xFCrbel\t2\n", goodHeadings, "words.tsv:2: invalid UTF-8 at byte 1"},
-    Refusal{"Achse\t1\r\n", goodHeadings, "words.tsv:1: page \"1\r\" is not a number"}));
+    Refusal{"Achse\t1\r\n", goodHeadings, "words.tsv:1: page \"1\r\" is not a number"},
+    Refusal{"Achse\t+5\n", goodHeadings, "words.tsv:1: page \"+5\" is not a number"},
+    Refusal{"Achse\t 5\n", goodHeadings, "words.tsv:1: page \" 5\" is not a number"},
+    Refusal{"Achse\t99999\n", goodHeadings, "words.tsv:1: page \"99999\" is not a number from 0 to 1799"},
+    Refusal{"Achse\t4294967297\n", goodHeadings, "words.tsv:1: page \"4294967297\" is not a number"},
+    Refusal{"Achse\t0x10\n", goodHeadings, "words.tsv:1: page \"0x10\" is not a number"},
+    Refusal{"Ach\x7Fse\t1\n", goodHeadings, "words.tsv:1: word holds a character outside the key alphabet"},
+    Refusal{"\t1\n", goodHeadings, "words.tsv:1: empty word"},
+    Refusal{"Achse\t1\nKurbel\t2\nKurbe\xC0\xAFl\t3\n", goodHeadings, "words.tsv:3: invalid UTF-8 at byte 5"},
+    Refusal{"Ach\xED\xA0\x80se\t1\n", goodHeadings, "words.tsv:1: invalid UTF-8 at byte 3"},
+    Refusal{"Achse\t1\n\nKurbel\t2\n", goodHeadings, "words.tsv:2: expected a word and its pages"}));
 
 INSTANTIATE_TEST_SUITE_P(Headings, PackRefusal, ::testing::Values(
     Refusal{goodWords, "1\t1\t1. Kapitel\n2\t2\n", "headings.tsv:2: expected page, level and title separated by tabs"},
@@ -66,7 +78,13 @@ INSTANTIATE_TEST_SUITE_P(Headings, PackRefusal, ::testing::Values(
     Refusal{goodWords, "1\t2\t1.1 Abschnitt\n", "headings.tsv:1: the first heading is not a chapter"},
     Refusal{goodWords, "1\t1\t1. Kapitel\n1\t3\t1.0.1 Unter\n", "headings.tsv:2: subsection without a section before it"},
     Refusal{goodWords, "1\t1\t1. \xE2\x86\x92\n", "headings.tsv:1: character U+2192 has no cp1252 form"},
-    Refusal{goodWords, "1\t1\t1. Kapitel \xC3\n", "headings.tsv:1: invalid UTF-8 at byte 11"}));
+    Refusal{goodWords, "1\t1\t1. Kapitel \xC3\n", "headings.tsv:1: invalid UTF-8 at byte 11"},
+    Refusal{goodWords, "1\t1\t1. Kap\x7Fitel\n", "headings.tsv:1: title contains a control character"},
+    Refusal{goodWords, "1\t1\t1. Kap\xC2\x85itel\n", "headings.tsv:1: character U+0085 has no cp1252 form"},
+    Refusal{goodWords, "1\t1\t1. Kap\x1Bitel\n", "headings.tsv:1: title contains a control character"},
+    Refusal{goodWords, "-1\t1\t1. Kapitel\n", "headings.tsv:1: page \"-1\" is not a number from 1 to 1799"},
+    Refusal{goodWords, "1\t\t1. Kapitel\n", "headings.tsv:1: level \"\" is not 1, 2 or 3"},
+    Refusal{goodWords, "1\t1\t1. Kapitel\n2\t2\t1.1 Ab\xE0\x80\x80schnitt\n", "headings.tsv:2: invalid UTF-8 at byte 6"}));
 
 TEST(PackRefusal, AHeadingTrailOverTheLineLimitIsRefused) {
   const std::string title(400, 'x');
@@ -81,6 +99,35 @@ TEST(PackRefusal, AHeadingTrailOverTheLineLimitIsRefused) {
   EXPECT_EQ(run.err, scratch.path("headings.tsv") +
                          ":4: chapter, section and subsection titles have 978 characters together, more than 977\n");
   EXPECT_EQ(scratch.names(), (std::vector<std::string>{"headings.tsv", "words.tsv"}));
+}
+
+// Good lists whose second output cannot be written: the first output must
+// not be replaced either, and no temporary file may stay behind.
+struct OutputFault {
+  const char* what;
+  const char* headingTarget;   // relative to the scratch directory
+  const char* directory;       // made before the run, or nullptr
+};
+
+TEST(PackRefusal, AnOutputThatCannotBeWrittenReplacesNothing) {
+  const OutputFault faults[] = {
+      {"directory missing", "missing/heading_table.bin", nullptr},
+      {"target is a directory", "heading_table.bin", "heading_table.bin"},
+  };
+  for (const OutputFault& fault : faults) {
+    ScratchDir scratch;
+    writeFile(scratch.path("words.tsv"), goodWords);
+    writeFile(scratch.path("headings.tsv"), goodHeadings);
+    writeFile(scratch.path("word_index.bin"), "old index");
+    if (fault.directory != nullptr) std::filesystem::create_directory(scratch.path(fault.directory));
+    const std::vector<std::string> before = scratch.names();
+    const ToolRun run = runTool({"pack", scratch.path("words.tsv"), scratch.path("headings.tsv"),
+                                 scratch.path("word_index.bin"), scratch.path(fault.headingTarget)}, scratch);
+    EXPECT_EQ(run.exitCode, 1) << fault.what;
+    EXPECT_EQ(run.err.rfind(scratch.path(fault.headingTarget) + ": ", 0), 0u) << fault.what << ": " << run.err;
+    EXPECT_EQ(readFile(scratch.path("word_index.bin")), "old index") << fault.what;
+    EXPECT_EQ(scratch.names(), before) << fault.what;
+  }
 }
 
 TEST(PackRefusal, EveryBrokenLineIsReportedNotOnlyTheFirst) {

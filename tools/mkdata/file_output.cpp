@@ -33,6 +33,16 @@ bool writeTemporary(const OutputFile& file, std::string& temporary, std::string&
   return true;
 }
 
+// A rename onto a directory fails; found only at the second of two targets,
+// it would leave the first one replaced. So every target is looked at before
+// any is replaced.
+bool replaceableTarget(const std::string& path, std::string& error) {
+  struct stat status {};
+  if (stat(path.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) return true;
+  error = path + ": cannot replace: it is a directory";
+  return false;
+}
+
 }  // namespace
 
 bool readWholeFile(const std::string& path, std::string& content, std::string& error) {
@@ -56,6 +66,7 @@ bool replaceFiles(const std::vector<OutputFile>& files, std::string& error) {
     if (!temporary.empty()) temporaries.push_back(temporary);
     if (!good) break;
   }
+  for (std::size_t i = 0; good && i < files.size(); ++i) good = replaceableTarget(files[i].path, error);
   for (std::size_t i = 0; good && i < files.size(); ++i) {
     if (std::rename(temporaries[i].c_str(), files[i].path.c_str()) != 0) {
       error = files[i].path + ": cannot replace: " + std::strerror(errno);
