@@ -5,6 +5,11 @@
 set -eu
 seconds="${QUIREL_FUZZ_SECONDS:-60}"
 targets="data_sets script tsv_reader"
+# Flags for one target. The window layer keeps a record of every window it
+# ever made, so that a stale handle stays recognisable: each dialog run leaves
+# reachable memory behind, and libFuzzer would then run a leak check after
+# every input, which costs nine tenths of the run and can find nothing.
+options_script="-detect_leaks=0"
 cmake --preset fuzz
 for target in ${targets}; do
   cmake --build --preset fuzz --target "fuzz_${target}"
@@ -16,7 +21,9 @@ for target in ${targets}; do
   mkdir -p "${work}"
   echo "--- fuzz_${target}: ${seconds} s"
   status=0
-  "build/fuzz/fuzz/fuzz_${target}" -max_total_time="${seconds}" -timeout=20 -rss_limit_mb=2048 \
+  eval "options=\${options_${target}:-}"
+  # shellcheck disable=SC2086
+  "build/fuzz/fuzz/fuzz_${target}" ${options} -max_total_time="${seconds}" -timeout=20 -rss_limit_mb=2048 \
     -artifact_prefix=build/fuzz/findings/ -print_final_stats=1 \
     "${work}" "fuzz/corpus/${target}" >"${log}" 2>&1 || status=$?
   grep -E "^stat::(number_of_executed_units|average_exec_per_sec|new_units_added)" "${log}" || true
