@@ -10,6 +10,8 @@
 // notes, at its lowest page, the highest page it reaches; one forward sweep
 // then turns those reaches into the marked stretches.
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -83,136 +85,188 @@ void markReaches(const int16_t* reach) {
 // hit (an empty slot's fill) is present in every window and never marks.
 // Then a window that marks with its lowest hit at page q marks the same
 // pages as the window that starts at q, so only windows that start on a hit
-// need to count: the window at q marks q to q + G, G the widest of the hit
-// slots' gaps from q to their next hit, when G is within the distance. Gaps
-// are found 16 pages at a time as saturating byte counts, which is why the
-// shortcut serves distances up to 254.
-#if defined(__SSE2__)
-
-constexpr int32_t widestGap = 254;
-constexpr int32_t lanes = 16;
-constexpr int32_t blocks = (pageLimit + lanes - 1) / lanes;
+// need to count: the window at q is live when every hit slot has a hit in q
+// to q + distance, and it marks from q to the furthest of those slots' next
+// hits. Both are worked out 64 pages at a time on bit maps of the slots.
+static_assert(std::endian::native == std::endian::little, "eight page bytes are read as one word");
+static_assert(pageLimit % 8 == 0, "page maps are read eight pages at a time");
+constexpr int32_t wordBits = 64;
+constexpr int32_t words = (pageLimit + wordBits - 1) / wordBits;
+using PageBits = uint64_t[words + 3];  // clear words past the map
+constexpr int32_t widestGap = 4 * wordBits - 2;  // keeps every shift below two words
 
 enum class SlotKind { hitsOnly, everywhere, mixed };
 
-SlotKind kindOf(const unsigned char* map) {
-  constexpr int32_t fullBlocks = pageLimit / lanes;
-  const __m128i zero = _mm_setzero_si128();
-  __m128i any = zero, all = _mm_cmpeq_epi8(zero, zero);
-  for (int32_t block = 0; block < fullBlocks; ++block) {
-    __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(map + block * lanes));
+uint64_t loadEight(const unsigned char* bytes) {
+  uint64_t eight;
+  std::memcpy(&eight, bytes, sizeof eight);
+  return eight;
+}
+
+// Byte i of eight bytes that are each 0 or 1 becomes bit i.
+uint64_t packEight(uint64_t eight) { return (eight * 0x0102040810204080ULL) >> 56; }
+
+// What a read of a map has seen: every byte or'ed, every byte and'ed.
+struct MapSeen {
+  uint64_t any = 0, all = ~0ULL;
+};
+
+// Pages from `first` on, eight at a time, into bit `first % 64` on.
+uint64_t readEights(const unsigned char* map, int32_t first, int32_t last, MapSeen& seen) {
+  constexpr uint64_t lowBits = 0x0101010101010101ULL;
+  uint64_t word = 0;
+  for (int32_t at = first; at < last; at += 8) {
+    uint64_t eight = loadEight(map + at);
+    seen.any |= eight;
+    seen.all &= eight;
+    word |= packEight(eight & lowBits) << (at % wordBits);
+  }
+  return word;
+}
+
+#if defined(__SSE2__)
+
+// The same, sixteen pages at a time, for whole blocks of sixteen.
+uint64_t readSixteens(const unsigned char* map, int32_t first, int32_t last, MapSeen& seen) {
+  __m128i any = _mm_setzero_si128(), all = _mm_cmpeq_epi8(any, any);
+  uint64_t word = 0;
+  for (int32_t at = first; at + 16 <= last; at += 16) {
+    __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(map + at));
     any = _mm_or_si128(any, bytes);
     all = _mm_and_si128(all, bytes);
+    // Bit 0 of each byte moves to bit 7, where the byte's sign is read.
+    auto signs = static_cast<uint32_t>(_mm_movemask_epi8(_mm_slli_epi16(bytes, 7)));
+    word |= static_cast<uint64_t>(signs) << (at % wordBits);
   }
-  unsigned char anyTail = 0, allTail = 0xFF;
-  for (int32_t page = fullBlocks * lanes; page < pageLimit; ++page) {
-    anyTail = static_cast<unsigned char>(anyTail | map[page]);
-    allTail = static_cast<unsigned char>(allTail & map[page]);
+  alignas(16) uint64_t lanes[2][2];
+  _mm_store_si128(reinterpret_cast<__m128i*>(lanes[0]), any);
+  _mm_store_si128(reinterpret_cast<__m128i*>(lanes[1]), all);
+  seen.any |= lanes[0][0] | lanes[0][1];
+  seen.all &= lanes[1][0] & lanes[1][1];
+  return word;
+}
+
+#else
+
+uint64_t readSixteens(const unsigned char* map, int32_t first, int32_t last, MapSeen& seen) {
+  return readEights(map, first, first + (last - first) / 16 * 16, seen);
+}
+
+#endif
+
+// Reads a slot's map once: its kind, and for a slot of hits its bit map
+// (bits past page 1799 clear).
+SlotKind readSlot(const unsigned char* map, uint64_t* bits) {
+  constexpr uint64_t lowBits = 0x0101010101010101ULL;
+  MapSeen seen;
+  for (int32_t w = 0; w < words; ++w) {
+    int32_t first = w * wordBits, last = std::min(first + wordBits, pageLimit);
+    int32_t sixteens = first + (last - first) / 16 * 16;
+    bits[w] = readSixteens(map, first, sixteens, seen) | readEights(map, sixteens, last, seen);
   }
-  __m128i notHits = _mm_and_si128(any, _mm_set1_epi8(static_cast<char>(0xFE)));
-  if (_mm_movemask_epi8(_mm_cmpeq_epi8(notHits, zero)) == 0xFFFF && (anyTail & 0xFE) == 0) {
-    return SlotKind::hitsOnly;
+  bits[words] = bits[words + 1] = bits[words + 2] = 0;
+  if ((seen.any & ~lowBits) == 0) return SlotKind::hitsOnly;
+  return (seen.all & (lowBits << 7)) == (lowBits << 7) ? SlotKind::everywhere : SlotKind::mixed;
+}
+
+// bits[q] |= bits[q + shift], for every q; the words past the map are clear,
+// so bits above the map read as clear. Shifts stay below two words. Words
+// are taken two at a time where the processor has the lanes for it; a word
+// is read only after the words below it are written, never before.
+void orFromAbove(uint64_t* bits, int32_t shift) {
+  int32_t skip = shift / wordBits;
+  auto rest = static_cast<unsigned>(shift % wordBits);
+#if defined(__SSE2__)
+  const __m128i down = _mm_cvtsi32_si128(static_cast<int>(rest));
+  const __m128i up = _mm_cvtsi32_si128(static_cast<int>(wordBits - rest));
+  for (int32_t i = 0; i < words; i += 2) {
+    __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bits + i + skip));
+    __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bits + i + skip + 1));
+    // A shift by a whole word gives 0, as the rest of 0 needs.
+    __m128i from = _mm_or_si128(_mm_srl_epi64(low, down), _mm_sll_epi64(high, up));
+    __m128i* at = reinterpret_cast<__m128i*>(bits + i);
+    _mm_storeu_si128(at, _mm_or_si128(_mm_loadu_si128(at), from));
   }
-  bool everywhere = _mm_movemask_epi8(all) == 0xFFFF && (allTail & 0x80) != 0;
-  return everywhere ? SlotKind::everywhere : SlotKind::mixed;
-}
-
-// Pages past 1799 in the last block read as no hit.
-__m128i loadBlock(const unsigned char* map, int32_t block) {
-  int32_t first = block * lanes;
-  if (first + lanes <= pageLimit) return _mm_loadu_si128(reinterpret_cast<const __m128i*>(map + first));
-  alignas(16) unsigned char tail[lanes] = {};
-  std::memcpy(tail, map + first, static_cast<size_t>(pageLimit - first));
-  return _mm_load_si128(reinterpret_cast<const __m128i*>(tail));
-}
-
-void storeBlock(unsigned char* map, int32_t block, __m128i bytes) {
-  int32_t first = block * lanes;
-  if (first + lanes <= pageLimit) {
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(map + first), bytes);
-    return;
+#else
+  for (int32_t i = 0; i < words; ++i) {
+    uint64_t high = rest == 0 ? 0 : bits[i + skip + 1] << (wordBits - rest);
+    bits[i] |= (bits[i + skip] >> rest) | high;
   }
-  alignas(16) unsigned char tail[lanes];
-  _mm_store_si128(reinterpret_cast<__m128i*>(tail), bytes);
-  std::memcpy(map + first, tail, static_cast<size_t>(pageLimit - first));
+#endif
 }
 
-__m128i fadeTowardStart(__m128i x) {
-  x = _mm_max_epu8(x, _mm_subs_epu8(_mm_srli_si128(x, 1), _mm_set1_epi8(1)));
-  x = _mm_max_epu8(x, _mm_subs_epu8(_mm_srli_si128(x, 2), _mm_set1_epi8(2)));
-  x = _mm_max_epu8(x, _mm_subs_epu8(_mm_srli_si128(x, 4), _mm_set1_epi8(4)));
-  return _mm_max_epu8(x, _mm_subs_epu8(_mm_srli_si128(x, 8), _mm_set1_epi8(8)));
+// Turns a slot's hits into the pages q with a hit in q to q + span - 1:
+// windows double up to span, and a last one overlaps to cover the rest.
+void widenToSpan(uint64_t* bits, int32_t span) {
+  int32_t covered = 1;
+  for (; 2 * covered <= span; covered *= 2) orFromAbove(bits, covered);
+  if (covered < span) orFromAbove(bits, span - covered);
 }
 
-__m128i fadeTowardEnd(__m128i x) {
-  x = _mm_max_epu8(x, _mm_subs_epu8(_mm_slli_si128(x, 1), _mm_set1_epi8(1)));
-  x = _mm_max_epu8(x, _mm_subs_epu8(_mm_slli_si128(x, 2), _mm_set1_epi8(2)));
-  x = _mm_max_epu8(x, _mm_subs_epu8(_mm_slli_si128(x, 4), _mm_set1_epi8(4)));
-  return _mm_max_epu8(x, _mm_subs_epu8(_mm_slli_si128(x, 8), _mm_set1_epi8(8)));
-}
-
-int firstLane(__m128i x) { return _mm_cvtsi128_si32(x) & 0xFF; }
-int lastLane(__m128i x) { return _mm_extract_epi16(x, 7) >> 8; }
-__m128i everyLane(int value) { return _mm_set1_epi8(static_cast<char>(value)); }
-
-// Walking down, per hit slot: 255 - (gap to its next hit), 0 when 255 or
-// more pages away. Leaves per page 0, or 1 + G where a marking window starts.
-void findStarts(const unsigned char* const* hitMaps, int count, unsigned char* starts) {
-  const __m128i zero = _mm_setzero_si128();
-  const __m128i toNextBlock = _mm_setr_epi8(16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1);
-  const __m128i reachable = everyLane(255 - distance);
-  int carry[termSlots] = {};
-  for (int32_t block = blocks - 1; block >= 0; --block) {
-    __m128i nearest = everyLane(255), hitHere = zero;
-    for (int i = 0; i < count; ++i) {
-      __m128i hits = loadBlock(hitMaps[i], block);
-      hitHere = _mm_or_si128(hitHere, hits);
-      __m128i near = fadeTowardStart(_mm_sub_epi8(zero, hits));
-      near = _mm_max_epu8(near, _mm_subs_epu8(everyLane(carry[i]), toNextBlock));
-      carry[i] = firstLane(near);
-      nearest = _mm_min_epu8(nearest, near);
-    }
-    __m128i within = _mm_cmpeq_epi8(_mm_subs_epu8(reachable, nearest), zero);
-    __m128i marks = _mm_and_si128(within, _mm_sub_epi8(zero, hitHere));
-    _mm_store_si128(reinterpret_cast<__m128i*>(starts + block * lanes),
-                    _mm_and_si128(marks, _mm_sub_epi8(zero, nearest)));
+// From every live page, marks upward through the slot's pages without a
+// hit up to its next hit: one carrying addition runs each live page up a
+// stretch of pages without hits and out onto the hit that closes it.
+void markToNextHit(const uint64_t* live, const uint64_t* hits, uint64_t* marks) {
+  uint64_t carry = 0;
+  for (int32_t i = 0; i < words; ++i) {
+    uint64_t open = ~hits[i], seeds = live[i] & open;
+    uint64_t sum = seeds + open;
+    uint64_t carried = sum < seeds ? 1 : 0;
+    sum += carry;
+    carried |= sum < carry ? 1 : 0;
+    marks[i] |= (sum ^ open) | live[i];
+    carry = carried;
   }
 }
 
-// Walking up: a start of 1 + G covers its own page and G more.
-void markCovered(const unsigned char* starts) {
-  const __m128i fromLastBlock = _mm_setr_epi8(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16);
-  int carry = 0;
-  for (int32_t block = 0; block < blocks; ++block) {
-    __m128i cover = fadeTowardEnd(_mm_load_si128(reinterpret_cast<const __m128i*>(starts + block * lanes)));
-    cover = _mm_max_epu8(cover, _mm_subs_epu8(everyLane(carry), fromLastBlock));
-    carry = lastLane(cover);
-    storeBlock(searchState.resultPages, block, _mm_min_epu8(cover, everyLane(1)));
+// Bit i of a byte becomes byte i, 0 or 1, of eight bytes.
+constexpr uint64_t spreadEight(unsigned bitsOfEight) {
+  uint64_t eight = 0;
+  for (int i = 0; i < 8; ++i) eight |= static_cast<uint64_t>((bitsOfEight >> i) & 1) << (8 * i);
+  return eight;
+}
+
+constexpr std::array<uint64_t, 256> spread = [] {
+  std::array<uint64_t, 256> eights{};
+  for (unsigned b = 0; b < 256; ++b) eights[b] = spreadEight(b);
+  return eights;
+}();
+
+// Writes the marks as bytes, eight pages at a time.
+void storeMarks(const uint64_t* marks) {
+  for (int32_t page = 0; page < pageLimit; page += 8) {
+    auto bitsOfEight = static_cast<unsigned>((marks[page / wordBits] >> (page % wordBits)) & 0xFF);
+    std::memcpy(searchState.resultPages + page, &spread[bitsOfEight], 8);
   }
 }
 
 // False when the maps or the distance need the window-by-window way.
 bool combineByGaps() {
   if (distance < 0 || distance > widestGap) return false;
-  const unsigned char* hitMaps[termSlots];
+  PageBits hits[termSlots], live, within, marks;
   int count = 0;
   for (int slot = 0; slot < termSlots; ++slot) {
     const unsigned char* map = searchState.termPages[slot];
-    SlotKind kind = searchState.hitCount[slot] == 0 ? SlotKind::everywhere : kindOf(map);
+    SlotKind kind = readSlot(map, hits[count]);
+    if (searchState.hitCount[slot] == 0) kind = SlotKind::everywhere;
     if (kind == SlotKind::mixed) return false;
-    if (kind == SlotKind::hitsOnly) hitMaps[count++] = map;
+    if (kind == SlotKind::hitsOnly) ++count;
   }
-  alignas(16) unsigned char starts[blocks * lanes];
-  findStarts(hitMaps, count, starts);
-  markCovered(starts);
+  int32_t span = distance + 1;
+  std::memset(live, 0, sizeof live);
+  for (int i = 0; i < count; ++i) {
+    for (int32_t w = 0; w < words; ++w) live[w] |= hits[i][w];
+  }
+  for (int i = 0; i < count; ++i) {
+    std::memcpy(within, hits[i], sizeof within);
+    widenToSpan(within, span);
+    for (int32_t w = 0; w < words; ++w) live[w] &= within[w];
+  }
+  std::memset(marks, 0, sizeof marks);
+  for (int i = 0; i < count; ++i) markToNextHit(live, hits[i], marks);
+  storeMarks(marks);
   return true;
 }
-
-#else
-
-bool combineByGaps() { return false; }
-
-#endif
 
 void combineByWindows() {
   int16_t reach[pageLimit];

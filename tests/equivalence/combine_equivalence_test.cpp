@@ -64,7 +64,9 @@ int32_t randomHitCount(std::mt19937& random) {
 }
 
 int32_t randomDistance(std::mt19937& random) {
-  static const int32_t odd[] = {0, 1, 2, 99, -1, -99, 1798, 1799, 1800, INT32_MAX, INT32_MIN, INT32_MAX - 1};
+  static const int32_t odd[] = {0,   1,    2,    63,   64,        65,        99,       127,  128,  191,
+                                254, 255,  -1,   -99,  1798,      1799,      1800,     INT32_MAX,
+                                INT32_MIN, INT32_MAX - 1};
   if (random() % 3 == 0) return odd[random() % (sizeof odd / sizeof odd[0])];
   return static_cast<int32_t>(random() % 120) - 5;
 }
