@@ -27,14 +27,23 @@ int16_t pageCountOf(const WordEntry* entry) {
 
 int16_t pageOf(const WordEntry* entry, int32_t i) {
   assert(i >= 0);
-  return readInt16(entry + 2 * keyLength(entry) + 4 + 2 * i);
+  return pageIn(pagesOf(entry), i);
+}
+
+const unsigned char* pagesOf(const WordEntry* entry) {
+  return entry + 2 * keyLength(entry) + 4;
 }
 
 // A zero byte where the next key would begin is the end marker.
 const WordEntry* nextEntry(const WordEntry* entry) {
-  uint32_t n = keyLength(entry);
-  int32_t count = readInt16(entry + 2 * n + 2);
-  const WordEntry* next = entry + 2 * n + 4 + 2 * count;
+  return entryAfter(entry, keyLength(entry));
+}
+
+// The same, for a walk that has already measured the key.
+const WordEntry* entryAfter(const WordEntry* entry, uint32_t keyLen) {
+  assert(entry != nullptr && entry[keyLen] == 0);
+  int32_t count = readInt16(entry + 2 * keyLen + 2);
+  const WordEntry* next = entry + 2 * keyLen + 4 + 2 * count;
   return *next == 0 ? nullptr : next;
 }
 

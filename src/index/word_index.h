@@ -28,6 +28,13 @@ const char* displayWordOf(const WordEntry* entry);
 int16_t pageCountOf(const WordEntry* entry);
 int16_t pageOf(const WordEntry* entry, int32_t i);
 const WordEntry* nextEntry(const WordEntry* entry);
+const unsigned char* pagesOf(const WordEntry* entry);
+const WordEntry* entryAfter(const WordEntry* entry, uint32_t keyLen);
+
+// Page i of a page list; a whole list is read with one measure of its key.
+inline int16_t pageIn(const unsigned char* pages, int32_t i) {
+  return static_cast<int16_t>(pages[2 * i] | (pages[2 * i + 1] << 8));
+}
 
 // Walking one heading entry.
 int16_t headingPage(const unsigned char* heading);

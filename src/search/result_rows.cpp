@@ -3,7 +3,6 @@
 // the run's first page. Both the page map and the heading table are read
 // forward only, resuming where the previous row stopped.
 #include <cassert>
-#include <cstdio>
 #include <cstring>
 
 #include "search/search_state.h"
@@ -32,25 +31,26 @@ static void applyHeadingsUpTo(int32_t page) {
   }
 }
 
-// A checked heading table keeps every trail inside lineText; the bound only
-// matters for bytes that were never checked.
-static void appendText(const char* text) {
-  char* line = searchState.lineText;
-  size_t used = std::strlen(line);
-  std::strncat(line, text, textSize - 1 - used);
+// A subsection shows only beside a section, a section only beside a chapter.
+// A checked heading table keeps every trail inside lineText; the cut at its
+// end only matters for bytes that were never checked.
+static void appendTrail(uint32_t used) {
+  SearchState& s = searchState;
+  char* line = s.lineText;
+  if (s.chapter == nullptr) return;
+  used = appendText(line, used, s.chapter);
+  if (s.section == nullptr) return;
+  used = appendText(line, appendText(line, used, " --- "), s.section);
+  if (s.subsection == nullptr) return;
+  appendText(line, appendText(line, used, " --- "), s.subsection);
 }
 
-// A subsection shows only beside a section, a section only beside a chapter.
-static void appendTrail() {
-  SearchState& s = searchState;
-  if (s.chapter == nullptr) return;
-  appendText(s.chapter);
-  if (s.section == nullptr) return;
-  appendText(" --- ");
-  appendText(s.section);
-  if (s.subsection == nullptr) return;
-  appendText(" --- ");
-  appendText(s.subsection);
+// "%d\t" for a run of one page, "%d - %d\t" for a longer one.
+static uint32_t writePagePart(int32_t first, int32_t last) {
+  char* line = searchState.lineText;
+  uint32_t used = appendDecimal(line, 0, first);
+  if (last != first) used = appendDecimal(line, appendText(line, used, " - "), last);
+  return appendText(line, used, "\t");
 }
 
 bool nextResultRow() {
@@ -62,12 +62,8 @@ bool nextResultRow() {
   int32_t after = first;
   while (after < pageLimit && s.resultPages[after] != 0) ++after;
   s.resumePage = after;
-  if (after - first == 1) {
-    std::snprintf(s.lineText, textSize, "%d\t", static_cast<int>(first));
-  } else {
-    std::snprintf(s.lineText, textSize, "%d - %d\t", static_cast<int>(first), static_cast<int>(after - 1));
-  }
+  uint32_t used = writePagePart(first, after - 1);
   applyHeadingsUpTo(first);
-  appendTrail();
+  appendTrail(used);
   return true;
 }

@@ -56,6 +56,11 @@ const WordEntry* findSubstringMatch(const WordEntry* start, const char* term, ui
 // Proximity combination of the three slots' page maps into resultPages.
 bool combineTerms();
 
+// A line in lineText or termText built piece by piece: each call takes the
+// length so far and gives the new one, cutting what does not fit.
+uint32_t appendText(char* line, uint32_t used, const char* text);
+uint32_t appendDecimal(char* line, uint32_t used, int32_t value);
+
 // Result rows: reset the iteration, then nextResultRow until false.
 void resetResultRows();
 bool nextResultRow();

@@ -14,10 +14,12 @@ static const char* keyText(const WordEntry* entry) {
 // Pages come from checked data; one outside the map is skipped rather than
 // written past it, should unchecked bytes ever get here.
 static void markPages(int slot, const WordEntry* entry) {
-  int32_t count = pageCountOf(entry);
+  const unsigned char* pages = pagesOf(entry);
+  int32_t count = pageIn(pages, -1);  // the count stands just before the pages
+  unsigned char* map = searchState.termPages[slot];
   for (int32_t i = 0; i < count; ++i) {
-    int32_t page = pageOf(entry, i);
-    if (page >= 0 && page < pageLimit) searchState.termPages[slot][page] = 1;
+    int32_t page = pageIn(pages, i);
+    if (page >= 0 && page < pageLimit) map[page] = 1;
   }
 }
 
@@ -43,15 +45,20 @@ static const WordEntry* firstInRow(int code) {
 
 // From the bucket of the term's first two codes, walk to the first key that
 // begins with the term; a key greater than the term means there is none.
+// Term and key are compared byte by byte as strncmp would, and the key's
+// length is measured on from where they part, so each key is read once.
 static const WordEntry* walkToPrefix(const WordEntry* entry) {
   const SearchState& s = searchState;
+  const auto* term = reinterpret_cast<const unsigned char*>(s.termText);
   while (entry != nullptr) {
-    uint32_t keyLen = keyLength(entry);
-    uint32_t n = s.termLength < keyLen ? s.termLength : keyLen;
-    int order = std::strncmp(s.termText, keyText(entry), n);
-    if (order < 0) return nullptr;
-    if (order == 0 && keyLen >= s.termLength) return entry;
-    entry = nextEntry(entry);
+    uint32_t same = 0;
+    // The term holds no 0, so the key's end parts them too.
+    while (same < s.termLength && entry[same] == term[same]) ++same;
+    if (same == s.termLength) return entry;
+    if (entry[same] != 0 && term[same] < entry[same]) return nullptr;
+    uint32_t keyLen = same;
+    while (entry[keyLen] != 0) ++keyLen;
+    entry = entryAfter(entry, keyLen);
   }
   return nullptr;
 }
