@@ -190,5 +190,6 @@ bool installDataSets(const unsigned char* index, uint32_t indexSize,
   s.indexSize = accepted ? indexSize : 0;
   s.headingSize = accepted ? headingSize : 0;
   buildBucketTable();
+  takeHeadingPlaces();
   return accepted;
 }

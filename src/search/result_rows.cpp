@@ -14,9 +14,36 @@ void resetResultRows() {
   s.chapter = s.section = s.subsection = nullptr;
 }
 
+// The titles in force and the heading cursor: all that the heading walk
+// reads and writes.
+struct HeadingPlace {
+  const unsigned char* cursor;
+  const char* chapter;
+  const char* section;
+  const char* subsection;
+};
+
+static HeadingPlace placeNow() {
+  const SearchState& s = searchState;
+  return {s.headingCursor, s.chapter, s.section, s.subsection};
+}
+
+static bool samePlace(const HeadingPlace& a, const HeadingPlace& b) {
+  return a.cursor == b.cursor && a.chapter == b.chapter && a.section == b.section &&
+         a.subsection == b.subsection;
+}
+
+static void moveTo(const HeadingPlace& place) {
+  SearchState& s = searchState;
+  s.headingCursor = place.cursor;
+  s.chapter = place.chapter;
+  s.section = place.section;
+  s.subsection = place.subsection;
+}
+
 // Applies every heading that begins on or before `page`; a heading inside a
 // run shows only from the next row whose first page reaches it.
-static void applyHeadingsUpTo(int32_t page) {
+static void walkHeadingsUpTo(int32_t page) {
   SearchState& s = searchState;
   assert(s.headingCursor != nullptr);
   while (headingPage(s.headingCursor) != 0 && headingPage(s.headingCursor) <= page) {
@@ -29,6 +56,45 @@ static void applyHeadingsUpTo(int32_t page) {
     }
     s.headingCursor = nextHeading(s.headingCursor);
   }
+}
+
+// Where a walk from the first heading stands after each page, taken once
+// for the installed heading table. A walk's outcome depends only on where it
+// starts and on the page it walks to, and walking to one page and then on to
+// a later one ends where walking straight to the later one ends. So when the
+// walk stands where the walk from the first heading stood after some earlier
+// page, walking on to `page` ends at placeAfter[page], and every heading
+// between is passed in one step instead of one at a time.
+static const unsigned char* placesTakenFor = nullptr;
+static HeadingPlace placeAfter[pageLimit];
+
+void takeHeadingPlaces() {
+  SearchState& s = searchState;
+  placesTakenFor = s.headings;
+  if (s.headings == nullptr) return;
+  HeadingPlace before = placeNow();
+  moveTo({s.headings, nullptr, nullptr, nullptr});
+  for (int32_t page = 0; page < pageLimit; ++page) {
+    walkHeadingsUpTo(page);
+    placeAfter[page] = placeNow();
+  }
+  moveTo(before);
+}
+
+// The page before the cursor's heading is the last page after which a walk
+// from the first heading could stand where this one stands.
+static bool jumpHeadingsTo(int32_t page) {
+  const SearchState& s = searchState;
+  if (placesTakenFor == nullptr || placesTakenFor != s.headings) return false;
+  int32_t pageBefore = headingPage(s.headingCursor) - 1;
+  if (pageBefore < 0 || pageBefore >= page || page >= pageLimit) return false;
+  if (!samePlace(placeNow(), placeAfter[pageBefore])) return false;
+  moveTo(placeAfter[page]);
+  return true;
+}
+
+static void applyHeadingsUpTo(int32_t page) {
+  if (!jumpHeadingsTo(page)) walkHeadingsUpTo(page);
 }
 
 // A subsection shows only beside a section, a section only beside a chapter.

@@ -61,6 +61,8 @@ bool combineTerms();
 uint32_t appendText(char* line, uint32_t used, const char* text);
 uint32_t appendDecimal(char* line, uint32_t used, int32_t value);
 
-// Result rows: reset the iteration, then nextResultRow until false.
+// Result rows: reset the iteration, then nextResultRow until false. The
+// heading places are taken once for each heading table installed.
+void takeHeadingPlaces();
 void resetResultRows();
 bool nextResultRow();
