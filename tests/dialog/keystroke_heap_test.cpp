@@ -1,0 +1,113 @@
+// A keystroke allocates nothing but the lines the list models keep: every
+// allocation of the process is counted while the search dialog handles a
+// term field's change (the word list refilled, the results list rebuilt),
+// on the built-in book, and the count must be exactly the list lines that
+// do not fit inside a string of their own.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "dialog/search_dialog.h"
+#include "index/load_index_data.h"
+#include "platform/list_box.h"
+#include "platform/window.h"
+
+extern "C" void* __libc_malloc(size_t);
+extern "C" void* __libc_calloc(size_t, size_t);
+extern "C" void* __libc_realloc(void*, size_t);
+
+static long allocations = 0;
+
+extern "C" void* malloc(size_t size) { ++allocations; return __libc_malloc(size); }
+extern "C" void* calloc(size_t n, size_t size) { ++allocations; return __libc_calloc(n, size); }
+extern "C" void* realloc(void* p, size_t size) { ++allocations; return __libc_realloc(p, size); }
+
+namespace {
+
+constexpr UINT startMessage = WM_APP + 3;
+long handlingAllocations = -1;  // of the last term field change, -1 before any
+void (*testBody)(HWND) = nullptr;
+
+// Counts around the dialog's own handling of a term field's change, so that
+// the edit field storing its new text is not counted.
+INT_PTR CALLBACK countingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == startMessage) {
+    testBody(dialog);
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  bool termChange = message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE &&
+                    LOWORD(wParam) >= firstTermFieldId && LOWORD(wParam) < firstTermFieldId + 3;
+  long before = allocations;
+  INT_PTR result = searchDialogProc(dialog, message, wParam, lParam);
+  if (termChange) handlingAllocations = allocations - before;
+  if (message == WM_INITDIALOG) PostMessageA(dialog, startMessage, 0, 0);
+  return result;
+}
+
+void runDialog(void (*body)(HWND)) {
+  testBody = body;
+  ASSERT_TRUE(loadIndexData(GetModuleHandleA(nullptr)));
+  ASSERT_EQ(DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(searchDialogId), nullptr,
+                            countingProc, 0),
+            0);
+}
+
+// The list lines that a string holds outside itself: one allocation each.
+long linesOnTheHeap(HWND dialog, int listId) {
+  const size_t inPlace = std::string().capacity();
+  long lines = 0;
+  for (const std::string& line : listBoxState(GetDlgItem(dialog, listId)).lines) lines += line.size() > inPlace;
+  return lines;
+}
+
+void type(HWND dialog, int slot, const char* text) {
+  SendMessageA(GetDlgItem(dialog, firstTermFieldId + slot), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+
+struct Keystroke {
+  const char* terms[3];  // what the three fields hold; the last one typed counts
+  const char* pageDistance;
+  int slot;
+};
+
+// Prefix, substring and refused terms, the limit of 100 words with its
+// message line, empty fields, and results with and without heading trails.
+const Keystroke keystrokes[] = {
+    {{"motor", "", ""}, "1", 0},     {{"k", "", ""}, "1", 0},
+    {{"*motor", "is", "al"}, "99", 0}, {{"um", "is", "al"}, "99", 0},
+    {{"", "welle", "motor"}, "5", 2}, {{"x y", "", ""}, "1", 0},
+    {{"*erqx", "", ""}, "0", 0},     {{"", "", ""}, "1", 1},
+    {{"sch", "motor", ""}, "3", 1},
+};
+
+void typeEveryKeystroke(HWND dialog) {
+  for (const Keystroke& k : keystrokes) {
+    SendMessageA(GetDlgItem(dialog, distanceFieldId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(k.pageDistance));
+    for (int slot = 0; slot < 3; ++slot) {
+      if (slot != k.slot) type(dialog, slot, k.terms[slot]);
+    }
+    // Twice: the first time the lists may still grow their tables of lines.
+    for (int round = 0; round < 2; ++round) {
+      type(dialog, k.slot, k.terms[k.slot]);
+      long listLines = linesOnTheHeap(dialog, firstWordListId + k.slot) + linesOnTheHeap(dialog, resultsListId);
+      if (round == 1) {
+        EXPECT_EQ(handlingAllocations, listLines) << "typing " << k.terms[k.slot] << " into slot " << k.slot;
+      }
+    }
+  }
+}
+
+TEST(KeystrokeHeap, OnlyTheListLinesAllocate) {
+  runDialog(typeEveryKeystroke);
+  EXPECT_GE(handlingAllocations, 0) << "no term field change was handled";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
