@@ -2,6 +2,7 @@
 // in termText: by prefix through the bucket table, or, after a leading '*',
 // by substring over the whole index. Each word taken marks its pages in the
 // slot's page map; the hundred-and-first match stops the lookup.
+#include <bit>
 #include <cassert>
 #include <cstring>
 
@@ -13,14 +14,31 @@ static const char* keyText(const WordEntry* entry) {
 
 // Pages come from checked data; one outside the map is skipped rather than
 // written past it, should unchecked bytes ever get here.
+// Marking reads the entry's page list to its end, which is where the next
+// entry begins; the lookup's next step starts there without measuring the
+// key again. The data sets never change, so the place stays true.
+static const WordEntry* lastMarked = nullptr;
+static const WordEntry* afterLastMarked = nullptr;
+
+static const WordEntry* entryAfterTaken(const WordEntry* previous) {
+  if (previous != lastMarked) return nextEntry(previous);
+  return *afterLastMarked == 0 ? nullptr : afterLastMarked;
+}
+
+// A page read unsigned is below the limit exactly when it is 0 to 1799 read
+// signed, so one comparison does for both ends.
 static void markPages(int slot, const WordEntry* entry) {
+  static_assert(std::endian::native == std::endian::little, "pages are read as they are stored");
   const unsigned char* pages = pagesOf(entry);
   int32_t count = pageIn(pages, -1);  // the count stands just before the pages
   unsigned char* map = searchState.termPages[slot];
   for (int32_t i = 0; i < count; ++i) {
-    int32_t page = pageIn(pages, i);
-    if (page >= 0 && page < pageLimit) map[page] = 1;
+    uint16_t page;
+    std::memcpy(&page, pages + 2 * i, sizeof page);
+    if (page < pageLimit) map[page] = 1;
   }
+  lastMarked = entry;
+  afterLastMarked = pages + 2 * count;
 }
 
 static const WordEntry* refuse(int slot, const char* message) {
@@ -102,7 +120,7 @@ const WordEntry* findNextMatch(int slot, const WordEntry* previous) {
   assert(slot >= 0 && slot < termSlots);
   assert(previous != nullptr);
   SearchState& s = searchState;
-  const WordEntry* next = nextEntry(previous);
+  const WordEntry* next = entryAfterTaken(previous);
   const WordEntry* candidate = nullptr;
   if (next != nullptr) {
     candidate = s.wildcard ? findSubstringMatch(next, s.termText, s.termLength)
