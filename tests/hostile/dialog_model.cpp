@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
+#include <utility>
 
 #include "search/search_state.h"
 
@@ -89,6 +91,17 @@ ShownList modelResults(const ModelBook& book, const ModelLookup (&slots)[3], int
   return list;
 }
 
+// Most actions change one slot: the other two slots' lookups are taken from
+// a small memo instead of being read again from the whole book.
+const ModelLookup& lookUpRemembered(const ModelBook& book, const std::string& term) {
+  static std::map<std::pair<const ModelBook*, std::string>, ModelLookup> remembered;
+  if (remembered.size() > 64) remembered.clear();
+  auto key = std::make_pair(&book, term);
+  auto found = remembered.find(key);
+  if (found == remembered.end()) found = remembered.emplace(key, modelLookUp(book.words, term)).first;
+  return found->second;
+}
+
 std::string quoted(const std::string& text) {
   std::string shown = text.size() > 60 ? text.substr(0, 60) + "..." : text;
   return "\"" + shown + "\" (" + std::to_string(text.size()) + " bytes)";
@@ -142,7 +155,7 @@ ShownDialog modelDialog(const ModelBook& book, const std::string (&terms)[3], co
   ModelLookup lookups[3];
   for (int slot = 0; slot < 3; ++slot) {
     expected.terms[slot] = terms[slot];
-    lookups[slot] = modelLookUp(book.words, terms[slot].substr(0, longestTerm));
+    lookups[slot] = lookUpRemembered(book, terms[slot].substr(0, longestTerm));
     expected.words[slot] = modelWordList(book, lookups[slot]);
     expected.hitCounts[slot] = lookups[slot].hitCount;
   }
