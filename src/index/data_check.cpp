@@ -25,7 +25,9 @@ struct Walk {
   // Length of the zero-terminated text at offset, or -1 when no zero follows.
   int64_t textLength(uint64_t offset) const {
     if (offset >= size) return -1;
-    const void* zero = std::memchr(bytes + offset, 0, size - offset);
+    // Below size, a 32-bit count: it fits a size_t on every target.
+    auto rest = static_cast<std::size_t>(size - offset);
+    const void* zero = std::memchr(bytes + offset, 0, rest);
     return zero == nullptr ? -1 : static_cast<const unsigned char*>(zero) - (bytes + offset);
   }
 };
