@@ -1,0 +1,33 @@
+# The Windows executables: the 32-bit and the 64-bit cross build, both
+# checked statically (processor, subsystem, imported libraries, every
+# resource), and the 64-bit build's tests under Wine: the real dialog and
+# every dialog script. These machines cannot execute 32-bit code, so the
+# 32-bit build is not run.
+set -eu
+. tools/wine-session.sh
+
+for preset in mingw32 mingw64; do
+  cmake --preset "${preset}"
+  cmake --build --preset "${preset}"
+done
+
+# Only the system's own libraries: the compiler's runtime is linked in.
+for exe in build/mingw32/src/dialog/quirel.exe build/mingw32/src/dialog/quirel-script.exe \
+           build/mingw64/src/dialog/quirel.exe build/mingw64/src/dialog/quirel-script.exe; do
+  libraries=$(x86_64-w64-mingw32-objdump -p "${exe}" | sed -n 's/^[[:space:]]*DLL Name: //p' | LC_ALL=C sort | tr '\n' ' ')
+  echo "${exe}: ${libraries}"
+  if [ "${libraries}" != "GDI32.dll KERNEL32.dll USER32.dll msvcrt.dll " ]; then
+    echo "unexpected libraries in ${exe}"
+    exit 1
+  fi
+done
+
+trap wine_session_stop EXIT
+wine_session_start
+
+# The 32-bit executables' resources, read by the 64-bit test program.
+root="Z:$(pwd)"
+wine build/mingw64/tests/windows/test_resources.exe "${root}/build/mingw32/src/dialog/quirel.exe" "${root}/data" 32 gui
+wine build/mingw64/tests/windows/test_resources.exe "${root}/build/mingw32/src/dialog/quirel-script.exe" "${root}/data" 32 console
+
+ctest --test-dir build/mingw64 --output-on-failure --timeout 300
