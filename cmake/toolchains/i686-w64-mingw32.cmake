@@ -1,19 +1,3 @@
-# Cross build for Windows with Debian's MinGW-w64 (i686).
-set(CMAKE_SYSTEM_NAME Windows)
+# Windows on i686, with MinGW-w64.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
-set(triple i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${triple}-gcc)
-set(CMAKE_CXX_COMPILER ${triple}-g++)
-set(CMAKE_RC_COMPILER ${triple}-windres)
-set(CMAKE_ASM_COMPILER ${triple}-gcc)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${triple})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# The executables must start on a bare Windows: the compiler's own runtime
-# libraries are linked in rather than shipped as DLLs beside them.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
