@@ -26,8 +26,10 @@ enum class ControlChange {
 
 // Provided by exactly one backend linked into the executable.
 struct Backend {
-  // The dialog and all its controls exist, before WM_INITDIALOG.
-  void (*dialogCreated)(HWND dialog);
+  // The dialog and all its controls exist, before WM_INITDIALOG. False when
+  // the backend cannot show it (no display): the dialog then cannot be
+  // created, and DialogBoxParamA fails.
+  bool (*dialogCreated)(HWND dialog);
   // WM_INITDIALOG has run; the dialog becomes visible.
   void (*dialogShown)(HWND dialog);
   // The modal loop ended; the dialog and its controls are about to go.
@@ -37,7 +39,9 @@ struct Backend {
   // below (or lets a posted message arrive). False when no user action can
   // ever come: the modal loop then gives up on the dialog.
   bool (*waitForUser)(HWND dialog);
-  // Size of a line of text in pixels in the dialog's font; tabs are glyphs.
+  // Size of a line of text in pixels; tabs are glyphs. A control measures in
+  // the dialog's font; the dialog window itself, into whose device context
+  // no font was ever selected, in the system's default font.
   bool (*measureText)(HWND window, const char* text, int length, SIZE* size);
   // Horizontal and vertical dialog base units in pixels: one dialog unit is a
   // quarter of the first, an eighth of the second.

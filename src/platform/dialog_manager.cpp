@@ -44,8 +44,11 @@ INT_PTR DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND, DLGPROC procedure,
   const DialogTemplate* found = findDialogTemplate(LOWORD(templateName));
   if (found == nullptr) return -1;
   HWND dialog = createDialogFromTemplate(*found, procedure);
+  if (!activeBackend().dialogCreated(dialog)) {
+    destroyWindow(dialog);
+    return -1;
+  }
   runningDialogs().push_back(dialog);
-  activeBackend().dialogCreated(dialog);
   initialise(dialog, initParam);
   activeBackend().dialogShown(dialog);
   INT_PTR result = runModalLoop(dialog);

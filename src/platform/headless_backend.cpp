@@ -15,6 +15,7 @@ namespace {
 constexpr LONG characterWidth = 7;
 constexpr LONG characterHeight = 16;
 
+bool nothingToShow(HWND) { return true; }
 void nothingToDraw(HWND) {}
 void nothingChanges(HWND, ControlChange) {}
 bool noUser(HWND) { return false; }
@@ -34,7 +35,7 @@ void toStandardError(const char*, const char* text) {
 }
 
 constexpr Backend headless = {
-    nothingToDraw, nothingToDraw, nothingToDraw, nothingChanges,
+    nothingToShow, nothingToDraw, nothingToDraw, nothingChanges,
     noUser, fixedWidth, fixedBaseUnits, toStandardError,
 };
 

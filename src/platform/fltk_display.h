@@ -1,0 +1,7 @@
+// The X display the window opens on.
+#pragma once
+
+// True once the display is open. Otherwise, when asked to, says in one line
+// on standard error why the window cannot open and how to use Quirel
+// without one.
+bool openDisplay(bool sayWhyNot = true);
