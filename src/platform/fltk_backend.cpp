@@ -91,6 +91,9 @@ void showPendingChanges() {
 
 bool createWindow(HWND dialog) {
   if (!openDisplay()) return false;
+  // The dialog face of Windows: light grey behind, white inside fields.
+  Fl::background(240, 240, 240);
+  Fl::background2(255, 255, 255);
   int16_t x, y, cx, cy;
   windowRect(dialog, &x, &y, &cx, &cy);
   window = std::make_unique<DialogWidget>(dialog, horizontalPixels(cx), verticalPixels(cy));
@@ -110,6 +113,9 @@ void showWindow(HWND dialog) {
   assert(window != nullptr && window->dialog == dialog);
   showPendingChanges();
   window->show();
+  // FLTK keeps room for a frame it supposes at the screen's edge; the
+  // dialog asks for the corner itself, frame included where there is one.
+  XMoveWindow(fl_display, fl_xid(window.get()), 0, 0);
   // The focus goes where the dialog put it once the window can take it.
   pendingChanges[dialog] |= bitOf(ControlChange::focus);
 }

@@ -5,7 +5,7 @@
 //   window X Y W H CAPTION        units BASE-X BASE-Y      focus ID
 //   field ID X Y W H SCROLLED TEXT
 //   label ID X Y W H TEXT
-//   list ID X Y W H SELECTED HSCROLLBAR LINES, then one "line ID TEXT" each
+//   list ID X Y W H SELECTED HSCROLLBAR LINES LINE-HEIGHT, then one "line ID TEXT" each
 #include "platform/fltk_dump.h"
 
 #include <FL/Fl.H>
@@ -59,7 +59,7 @@ std::string record(const Fl_Widget& widget) {
   std::string text = "list\t" + std::to_string(id) + "\t" + geometry(widget) + "\t" +
                      std::to_string(list->value() - 1) + "\t" +
                      (list->hscrollbar.visible() ? "1" : "0") + "\t" +
-                     std::to_string(list->size()) + "\n";
+                     std::to_string(list->size()) + "\t" + std::to_string(list->lineHeight()) + "\n";
   for (int line = 1; line <= list->size(); ++line) {
     text += "line\t" + std::to_string(id) + "\t" + list->text(line) + "\n";
   }

@@ -59,12 +59,17 @@ void ListWidget::showSelection() {
   if (!displayed(selected + 1)) middleline(selected + 1);
 }
 
-// Windows sets a list's tab stops in quarters of the average character
-// width; one value stands for a stop every so many units.
+// The text after a row's tab starts at the first stop; rows hold one tab.
 void ListWidget::showTabStops(int firstStopPixels) {
   tabColumns[0] = firstStopPixels;
   tabColumns[1] = 0;
   column_widths(tabColumns);
   column_char('\t');
   redraw();
+}
+
+// Every line is one line of the list's font high.
+int ListWidget::lineHeight() const {
+  void* top = item_first();
+  return top != nullptr ? item_height(top) : 0;
 }

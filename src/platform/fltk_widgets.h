@@ -52,6 +52,7 @@ class ListWidget : public Fl_Hold_Browser {
   void showLines();
   void showSelection();
   void showTabStops(int firstStopPixels);
+  int lineHeight() const;
   HWND list;
   int horizontalExtent = 0;
 
