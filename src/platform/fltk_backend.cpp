@@ -5,6 +5,7 @@
 #include <FL/Fl.H>
 #include <FL/fl_ask.H>
 #include <FL/x.H>
+#include <X11/Xutil.h>
 
 #include <cassert>
 #include <cstdio>
@@ -109,13 +110,28 @@ bool createWindow(HWND dialog) {
   return true;
 }
 
+// FLTK places a window by its inside and keeps room for a frame it guesses.
+// The dialog wants its outside in the corner: with north-west gravity a
+// window manager puts the frame there, and without one the window itself.
+void moveToTopLeft(DialogWidget& shown) {
+  Window id = fl_xid(&shown);
+  XSizeHints* hints = XAllocSizeHints();
+  long supplied = 0;
+  XGetWMNormalHints(fl_display, id, hints, &supplied);
+  hints->flags |= USPosition | PPosition | PWinGravity;
+  hints->x = 0;
+  hints->y = 0;
+  hints->win_gravity = NorthWestGravity;
+  XSetWMNormalHints(fl_display, id, hints);
+  XFree(hints);
+  XMoveWindow(fl_display, id, 0, 0);
+}
+
 void showWindow(HWND dialog) {
   assert(window != nullptr && window->dialog == dialog);
   showPendingChanges();
   window->show();
-  // FLTK keeps room for a frame it supposes at the screen's edge; the
-  // dialog asks for the corner itself, frame included where there is one.
-  XMoveWindow(fl_display, fl_xid(window.get()), 0, 0);
+  moveToTopLeft(*window);
   // The focus goes where the dialog put it once the window can take it.
   pendingChanges[dialog] |= bitOf(ControlChange::focus);
 }
@@ -183,6 +199,11 @@ constexpr Backend fltkBackend = {
 
 }  // namespace
 
-void noteUserAction() { userActed = true; }
+// The widgets show the models' answer at once: a second key or click that
+// FLTK already holds must meet the widget as the model left it.
+void noteUserAction() {
+  userActed = true;
+  showPendingChanges();
+}
 
 const Backend& activeBackend() { return fltkBackend; }

@@ -70,9 +70,12 @@ FieldWidget::FieldWidget(HWND editHandle, int x, int y, int width, int height)
 
 int FieldWidget::handle(int event) {
   if (event == FL_KEYBOARD && handleDialogKey(dialogOf(this))) return 1;
-  if (event == FL_FOCUS) reportFocus(edit);
   if (rightAligned() && (event == FL_PUSH || event == FL_DRAG)) return handleRightAlignedMouse(event);
-  if (event != FL_KEYBOARD && event != FL_PASTE) return Fl_Input::handle(event);
+  if (event != FL_KEYBOARD && event != FL_PASTE) {
+    int used = Fl_Input::handle(event);
+    if (event == FL_FOCUS) reportFocus(edit);
+    return used;
+  }
   std::string before(value(), static_cast<std::size_t>(size()));
   int position0 = position();
   int mark0 = mark();
@@ -95,13 +98,14 @@ void FieldWidget::proposeEdit(const std::string& before, const std::string& afte
   std::string inserted = newText.substr(start, newText.size() - (oldText.size() - end) - start);
   bool taken = userEditsText(edit, static_cast<int>(start), static_cast<int>(end),
                              inserted.c_str(), input);
+  if (taken) {
+    std::string now = windowText(edit);
+    // Where the model cut the insertion short, the cursor stands after the
+    // part it kept.
+    int kept = static_cast<int>(now.size()) - static_cast<int>(oldText.size() - (end - start));
+    cursorAfterEdit = now == newText ? cursorAfter : static_cast<int>(start) + kept;
+  }
   noteUserAction();
-  if (!taken) return;
-  std::string now = windowText(edit);
-  // Where the model cut the insertion short, the cursor stands after the
-  // part it kept.
-  int kept = static_cast<int>(now.size()) - static_cast<int>(oldText.size() - (end - start));
-  cursorAfterEdit = now == newText ? cursorAfter : static_cast<int>(start) + kept;
 }
 
 void FieldWidget::showText(const std::string& utf8) {

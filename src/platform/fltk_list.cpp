@@ -28,10 +28,10 @@ ListWidget::ListWidget(HWND listHandle, int x, int y, int width, int height)
 // was already selected; a move with the keys when it changed the selection.
 int ListWidget::handle(int event) {
   if (event == FL_KEYBOARD && handleDialogKey(dialogOf(this))) return 1;
-  if (event == FL_FOCUS) reportFocus(list);
   int before = value();
   int used = Fl_Hold_Browser::handle(event);
   int after = value();
+  if (event == FL_FOCUS) reportFocus(list);
   bool clicked = event == FL_RELEASE && after > 0;
   bool moved = event == FL_KEYBOARD && after != before && after > 0;
   if (clicked || moved) {

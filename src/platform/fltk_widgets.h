@@ -1,7 +1,7 @@
 // The FLTK widgets that show the layer's controls. Each widget only draws its
 // control's model and hands its user's actions to the model (backend.h);
-// what a control holds is always what its model holds, copied over by
-// showModel once the event that changed it has been handled.
+// what a control holds is always what its model holds, copied over once the
+// event that changed it has been handled.
 #pragma once
 
 #include <FL/Fl_Box.H>
@@ -76,7 +76,9 @@ HWND dialogOf(const Fl_Widget* widget);
 // Tab, Enter, Escape and Alt+F4 of the current key event, given to the
 // dialog as the Windows dialog manager gives them; false for any other key.
 bool handleDialogKey(HWND dialog);
-// A widget reports that it has handed a user action to the models.
+// A widget reports that it has handed a user action to the models, once its
+// own handling of the event is done: the widgets then show what the models
+// hold.
 void noteUserAction();
 // A widget that got the keyboard focus tells its dialog.
 void reportFocus(HWND control);

@@ -198,8 +198,10 @@ TEST_F(Window, ClickingAMessageLineOrAResultRowChangesNothing) {
   window->type("Werkzeug");  // more than 100 words: a message on top
   window->keys({"Tab"});
   window->type("Spindeldrehzahl");
-  WindowShown before = window->shownOnce(
-      [](const WindowShown& w) { return !w.lines(1008).empty() && !w.lines(1006).empty(); });
+  WindowShown before = window->shownOnce([](const WindowShown& w) {
+    return w.field(1003) == "Spindeldrehzahl" && !w.lines(1008).empty();
+  });
+  ASSERT_EQ(before.field(1002), "Werkzeug");
   ASSERT_EQ(before.lines(1005)[0], "[Mehr als 100 Funde. Bitte Suchbegriff erweitern]");
   ASSERT_EQ(before.lines(1008)[0],
             "[Für mindestens einen Suchbegriff existieren mehr als 100 Funde]");
