@@ -54,6 +54,8 @@ bool editTakesInput(HWND edit, int start, int end, const char* text, EditInput i
   start = std::clamp(start, 0, size);
   end = std::clamp(end, start, size);
   std::string inserted = text != nullptr ? text : "";
+  // A single-line field takes a pasted text up to its first line break.
+  if (input == EditInput::pasting) inserted = inserted.substr(0, inserted.find_first_of("\r\n"));
   // ES_NUMBER filters the keyboard only; a paste passes unchecked.
   if (input == EditInput::typing && (edit->style & ES_NUMBER) != 0 && !onlyDigits(inserted)) {
     return false;

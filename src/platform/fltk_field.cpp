@@ -77,11 +77,14 @@ int FieldWidget::handle(int event) {
     return used;
   }
   std::string before(value(), static_cast<std::size_t>(size()));
+  std::string modelBefore = windowText(edit);
   int position0 = position();
   int mark0 = mark();
   int used = Fl_Input::handle(event);
   std::string after(value(), static_cast<std::size_t>(size()));
-  if (after == before) return used;
+  // Ctrl+V of our own clipboard pastes inside the key's handling: that
+  // paste has been proposed already, and the widget shows its outcome.
+  if (after == before || windowText(edit) != modelBefore) return used;
   int cursor = charactersIn(after, position());
   value(before.c_str(), static_cast<int>(before.size()));
   position(position0, mark0);

@@ -174,6 +174,8 @@ TEST(Layer, TypingIsFilteredByStyleAndWidth) {
       {1009, "", "a", EditInput::typing, false, ""},        // ES_NUMBER
       {1009, "", "-3", EditInput::pasting, true, "-3"},     // a paste passes
       {1009, "12", "3", EditInput::typing, false, "12"},    // two digits fill it
+      {1009, "", "4\r\n5", EditInput::pasting, true, "4"},  // a paste's first line only
+      {1002, "", "Kurbel\nwelle", EditInput::pasting, true, "Kurbel"},
       {1002, "", "Kurbel", EditInput::typing, true, "Kurbel"},
       {1002, full44.c_str(), "x", EditInput::typing, false, full44.c_str()},  // no scrolling
   };

@@ -160,6 +160,23 @@ TEST_F(Window, DistanceFieldTakesTwoDigitsAndNoLetters) {
   EXPECT_EQ(shown.control(1009).scrolled, 0);
 }
 
+// The keyboard gives the distance field digits only; a paste passes, and a
+// minus sign then reaches the dialog, as on Windows.
+TEST_F(Window, DistanceFieldTakesAPasteUnfiltered) {
+  window->type("Kurbel");
+  window->keys({"Tab", "Tab"});
+  window->type("-3");
+  window->keys({"ctrl+a", "ctrl+c", "Tab", "ctrl+a", "minus", "ctrl+v"});
+  auto expected = scriptShows({"Kurbel", "", "-3"}, "-3");
+  WindowShown shown = window->shownOnce([&](const WindowShown& w) {
+    return w.field(1009) == "-3" && w.lines(1008) == expected["results"];
+  });
+  EXPECT_EQ(shown.field(1009), "-3");
+  EXPECT_EQ(shown.lines(1005), expected["words 1"]);
+  EXPECT_EQ(shown.lines(1007), expected["words 3"]);
+  EXPECT_EQ(shown.lines(1008), expected["results"]);
+}
+
 TEST_F(Window, TabMovesThroughTheFourEditFieldsOnly) {
   const int order[] = {1003, 1004, 1009, 1002, 1003};
   for (int expected : order) {
