@@ -10,8 +10,14 @@ constexpr uint32_t ampersand = WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOPREFIX | 
 // No ES_AUTOHSCROLL: a typed term stops where the field's width ends.
 constexpr uint32_t termField = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_LEFT;
 // No LBS_SORT: lines stay in the order in which they are added.
-constexpr uint32_t wordList = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY;
-constexpr uint32_t resultsList = wordList | LBS_USETABSTOPS;
+constexpr uint32_t resultsList =
+    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_USETABSTOPS | LBS_NOTIFY;
+// A word list's horizontal bar comes and goes with its widest line. A list
+// box of integral height shortens itself to whole lines each time the bar
+// changes its client height, so that after some dozens of keystrokes a word
+// list is one line tall: the word lists keep the height they were given.
+constexpr uint32_t wordList =
+    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY;
 constexpr uint32_t distanceField = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_RIGHT;
 
 constexpr ControlTemplate searchDialogControls[] = {

@@ -112,6 +112,7 @@ using DLGPROC = INT_PTR (*)(HWND, UINT, WPARAM, LPARAM);
 #define LBS_NOTIFY 0x1u
 #define LBS_SORT 0x2u
 #define LBS_USETABSTOPS 0x80u
+#define LBS_NOINTEGRALHEIGHT 0x100u
 
 // Message boxes.
 #define MB_OK 0x0u

@@ -223,6 +223,23 @@ bool typingStep(HWND dialog) {
   }
 }
 
+// A word list's horizontal bar comes and goes with its widest line; the
+// list keeps the height it was given however often that happens.
+void checkWordListHeightKept(HWND dialog) {
+  HWND term = GetDlgItem(dialog, firstTermFieldId);
+  HWND list = GetDlgItem(dialog, firstWordListId);
+  RECT before = placeOf(list, dialog);
+  for (int round = 0; round < 20; ++round) {
+    SetWindowTextA(term, "Werkzeugwechsler");
+    CHECK(SendMessageA(list, LB_GETHORIZONTALEXTENT, 0, 0) > before.right - before.left,
+          "a line wider than the list gives it a horizontal extent");
+    SetWindowTextA(term, "Zzq");
+  }
+  RECT after = placeOf(list, dialog);
+  CHECK(samePlace(before, after), "word list height " + std::to_string(before.bottom - before.top) + " became " +
+                                      std::to_string(after.bottom - after.top));
+}
+
 int step = 0;
 // One step of the test; false while it waits for posted input to be handled.
 void runStep(HWND dialog) {
@@ -236,6 +253,7 @@ void runStep(HWND dialog) {
     case 1: done = tabOrderStep(dialog); break;
     case 2: done = enterEscapeStep(dialog); break;
     case 3: done = typingStep(dialog); break;
+    case 4: checkWordListHeightKept(dialog); break;
     default:
       // The window's close command, as the close box gives it.
       PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -267,7 +285,7 @@ int main() {
   HINSTANCE module = GetModuleHandleA(nullptr);
   CHECK(loadIndexData(module), "built-in data sets");
   INT_PTR result = DialogBoxParamA(module, MAKEINTRESOURCEA(searchDialogId), nullptr, testDialogProc, 0);
-  CHECK(step == 4, "every step ran");
+  CHECK(step == 5, "every step ran");
   CHECK(result == 0, "SC_CLOSE ends the dialog with 0, got " + std::to_string(result));
   return checkSummary("test_dialog");
 }
