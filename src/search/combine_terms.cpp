@@ -124,50 +124,51 @@ uint64_t readEights(const unsigned char* map, int32_t first, int32_t last, MapSe
   return word;
 }
 
+// Reads a slot's map once: its kind, and for a slot of hits its bit map
+// (bits past page 1799 clear).
+SlotKind kindSeen(const MapSeen& seen) {
+  constexpr uint64_t lowBits = 0x0101010101010101ULL;
+  if ((seen.any & ~lowBits) == 0) return SlotKind::hitsOnly;
+  return (seen.all & (lowBits << 7)) == (lowBits << 7) ? SlotKind::everywhere : SlotKind::mixed;
+}
+
 #if defined(__SSE2__)
 
-// The same, sixteen pages at a time, for whole blocks of sixteen.
-uint64_t readSixteens(const unsigned char* map, int32_t first, int32_t last, MapSeen& seen) {
+// Sixteen pages at a time give sixteen bits, which stand in the words of
+// the bit map as two bytes at twice the block's number.
+SlotKind readSlot(const unsigned char* map, uint64_t* bits) {
+  constexpr int32_t blocks = pageLimit / 16;
+  std::memset(bits, 0, sizeof(PageBits));
   __m128i any = _mm_setzero_si128(), all = _mm_cmpeq_epi8(any, any);
-  uint64_t word = 0;
-  for (int32_t at = first; at + 16 <= last; at += 16) {
-    __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(map + at));
+  for (int32_t block = 0; block < blocks; ++block) {
+    __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(map + 16 * block));
     any = _mm_or_si128(any, bytes);
     all = _mm_and_si128(all, bytes);
     // Bit 0 of each byte moves to bit 7, where the byte's sign is read.
-    auto signs = static_cast<uint32_t>(_mm_movemask_epi8(_mm_slli_epi16(bytes, 7)));
-    word |= static_cast<uint64_t>(signs) << (at % wordBits);
+    auto signs = static_cast<uint16_t>(_mm_movemask_epi8(_mm_slli_epi16(bytes, 7)));
+    std::memcpy(reinterpret_cast<unsigned char*>(bits) + 2 * block, &signs, sizeof signs);
   }
   alignas(16) uint64_t lanes[2][2];
   _mm_store_si128(reinterpret_cast<__m128i*>(lanes[0]), any);
   _mm_store_si128(reinterpret_cast<__m128i*>(lanes[1]), all);
-  seen.any |= lanes[0][0] | lanes[0][1];
-  seen.all &= lanes[1][0] & lanes[1][1];
-  return word;
+  MapSeen seen{lanes[0][0] | lanes[0][1], lanes[1][0] & lanes[1][1]};
+  int32_t rest = blocks * 16;
+  bits[rest / wordBits] |= readEights(map, rest, pageLimit, seen);
+  return kindSeen(seen);
 }
 
 #else
 
-uint64_t readSixteens(const unsigned char* map, int32_t first, int32_t last, MapSeen& seen) {
-  return readEights(map, first, first + (last - first) / 16 * 16, seen);
+SlotKind readSlot(const unsigned char* map, uint64_t* bits) {
+  MapSeen seen;
+  for (int32_t w = 0; w < words; ++w) {
+    bits[w] = readEights(map, w * wordBits, std::min(w * wordBits + wordBits, pageLimit), seen);
+  }
+  bits[words] = bits[words + 1] = bits[words + 2] = 0;
+  return kindSeen(seen);
 }
 
 #endif
-
-// Reads a slot's map once: its kind, and for a slot of hits its bit map
-// (bits past page 1799 clear).
-SlotKind readSlot(const unsigned char* map, uint64_t* bits) {
-  constexpr uint64_t lowBits = 0x0101010101010101ULL;
-  MapSeen seen;
-  for (int32_t w = 0; w < words; ++w) {
-    int32_t first = w * wordBits, last = std::min(first + wordBits, pageLimit);
-    int32_t sixteens = first + (last - first) / 16 * 16;
-    bits[w] = readSixteens(map, first, sixteens, seen) | readEights(map, sixteens, last, seen);
-  }
-  bits[words] = bits[words + 1] = bits[words + 2] = 0;
-  if ((seen.any & ~lowBits) == 0) return SlotKind::hitsOnly;
-  return (seen.all & (lowBits << 7)) == (lowBits << 7) ? SlotKind::everywhere : SlotKind::mixed;
-}
 
 // bits[q] |= bits[q + shift], for every q; the words past the map are clear,
 // so bits above the map read as clear. Shifts stay below two words. Words
