@@ -119,14 +119,37 @@ static uint32_t writePagePart(int32_t first, int32_t last) {
   return appendText(line, used, "\t");
 }
 
+// The page map is read eight pages a turn while whole turns fit: a turn of
+// eight unmarked pages, or of eight marked ones, is passed at once.
+static uint64_t eightPages(int32_t page) {
+  uint64_t eight;
+  std::memcpy(&eight, searchState.resultPages + page, sizeof eight);
+  return eight;
+}
+
+static bool anyUnmarked(uint64_t eight) {
+  constexpr uint64_t ones = 0x0101010101010101ULL, tops = 0x8080808080808080ULL;
+  return ((eight - ones) & ~eight & tops) != 0;
+}
+
+static int32_t firstMarkedFrom(int32_t page) {
+  while (page + 8 <= pageLimit && eightPages(page) == 0) page += 8;
+  while (page < pageLimit && searchState.resultPages[page] == 0) ++page;
+  return page;
+}
+
+static int32_t firstUnmarkedFrom(int32_t page) {
+  while (page + 8 <= pageLimit && !anyUnmarked(eightPages(page))) page += 8;
+  while (page < pageLimit && searchState.resultPages[page] != 0) ++page;
+  return page;
+}
+
 bool nextResultRow() {
   SearchState& s = searchState;
   if (s.resumePage >= pageLimit) return false;
-  int32_t first = s.resumePage < 0 ? 0 : s.resumePage;
-  while (first < pageLimit && s.resultPages[first] == 0) ++first;
+  int32_t first = firstMarkedFrom(s.resumePage < 0 ? 0 : s.resumePage);
   if (first == pageLimit) return false;
-  int32_t after = first;
-  while (after < pageLimit && s.resultPages[after] != 0) ++after;
+  int32_t after = firstUnmarkedFrom(first);
   s.resumePage = after;
   uint32_t used = writePagePart(first, after - 1);
   applyHeadingsUpTo(first);
