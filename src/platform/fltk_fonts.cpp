@@ -14,7 +14,7 @@ namespace {
 // Ten points at the 96 pixels per inch that Windows assumes, as the dialog
 // manager sizes the template's font.
 constexpr Fl_Fontsize dialogFontPixels = 13;
-// The system font is a bold sans 16 pixels high.
+// The system font is a bold sans, a size above the dialog's font.
 constexpr Fl_Fontsize systemFontPixels = 14;
 
 // Fontconfig gives "Arial" where it is installed, a font with its metrics
