@@ -42,14 +42,16 @@ bool prepareSlots() {
 // A slot's first non-zero byte at or after the window start: its page
 // (pageLimit for none) and whether it is a hit of its own.
 struct FirstPresent {
-  int32_t page = pageLimit;
-  bool hit = false;
-
-  void meet(unsigned char byte, int32_t at) {
-    page = byte != 0 ? at : page;
-    hit = byte != 0 ? static_cast<signed char>(byte) > 0 : hit;
-  }
+  int32_t page;
+  bool hit;
 };
+
+// The window start moves down one page: a non-zero byte there becomes the
+// slot's first present page.
+void meetPage(FirstPresent* first, unsigned char byte, int32_t at) {
+  first->page = byte != 0 ? at : first->page;
+  first->hit = byte != 0 ? static_cast<signed char>(byte) > 0 : first->hit;
+}
 
 // reach[p]: the highest page marked by a window whose lowest first hit is p.
 void findReaches(int16_t* reach) {
@@ -57,9 +59,9 @@ void findReaches(int16_t* reach) {
   std::fill(reach, reach + pageLimit, noReach);
   if (distance < 0) return;  // every window ends before it starts
   int32_t width = std::min<int32_t>(distance, pageLimit);
-  FirstPresent first[termSlots];
+  FirstPresent first[termSlots] = {{pageLimit, false}, {pageLimit, false}, {pageLimit, false}};
   for (int32_t start = pageLimit - 1; start >= 0; --start) {
-    for (int slot = 0; slot < termSlots; ++slot) first[slot].meet(s.termPages[slot][start], start);
+    for (int slot = 0; slot < termSlots; ++slot) meetPage(&first[slot], s.termPages[slot][start], start);
     int32_t end = std::min(start + width, pageLimit - 1);
     if (std::max({first[0].page, first[1].page, first[2].page}) > end) continue;
     int32_t low = pageLimit, high = -1;

@@ -120,38 +120,37 @@ const WordEntry* entryHolding(const WordEntry* entry, const unsigned char* place
 // entry's own first two codes: every rung before that lies before the start.
 struct Ladder {
   int rung;
-  const WordEntry* below = nullptr;
-
-  explicit Ladder(const WordEntry* start) : rung(firstRung(start)) {}
-
-  static int firstRung(const WordEntry* start) {
-    int first = start[0], second = start[1];
-    if (first < 1 || first > keyAlphabetSize || second > keyAlphabetSize) return 0;
-    return (first - 1) * keyAlphabetSize + (second > 0 ? second - 1 : 0);
-  }
-
-  const WordEntry* lastRungUpTo(const unsigned char* place) {
-    constexpr int rungs = keyAlphabetSize * keyAlphabetSize;
-    for (; rung < rungs; ++rung) {
-      const WordEntry* bucket = searchState.buckets[rung / keyAlphabetSize][rung % keyAlphabetSize];
-      if (bucket == nullptr) continue;
-      if (bucket > place) break;
-      below = bucket;
-    }
-    return below;
-  }
+  const WordEntry* below;
 };
+
+// The first rung to look at: the start entry's own first two codes.
+Ladder ladderFrom(const WordEntry* start) {
+  int first = start[0], second = start[1];
+  if (first < 1 || first > keyAlphabetSize || second > keyAlphabetSize) return {0, nullptr};
+  return {(first - 1) * keyAlphabetSize + (second > 0 ? second - 1 : 0), nullptr};
+}
+
+const WordEntry* lastRungUpTo(Ladder* ladder, const unsigned char* place) {
+  constexpr int rungs = keyAlphabetSize * keyAlphabetSize;
+  for (; ladder->rung < rungs; ++ladder->rung) {
+    const WordEntry* bucket = searchState.buckets[ladder->rung / keyAlphabetSize][ladder->rung % keyAlphabetSize];
+    if (bucket == nullptr) continue;
+    if (bucket > place) break;
+    ladder->below = bucket;
+  }
+  return ladder->below;
+}
 
 // Every entry from `entry` up to the first place where the term stands lies
 // before that place and so cannot hold the term: the walk may start at the
 // ladder's rung when that lies further on.
 const WordEntry* searchBytes(const WordEntry* entry, const unsigned char* end, const char* term,
                              uint32_t length) {
-  Ladder ladder(entry);
+  Ladder ladder = ladderFrom(entry);
   while (entry != nullptr) {
     const unsigned char* place = findInBytes(entry, end, term, length);
     if (place == nullptr) return nullptr;
-    const WordEntry* rung = ladder.lastRungUpTo(place);
+    const WordEntry* rung = lastRungUpTo(&ladder, place);
     if (rung != nullptr && rung > entry) entry = rung;
     entry = entryHolding(entry, place);
     if (entry == nullptr) return nullptr;
