@@ -6,18 +6,9 @@
 #include <cstring>
 #include <new>
 
+#include "allocation_counter.h"
 #include "search/search_state.h"
 #include "test_data.h"
-
-extern "C" void* __libc_malloc(size_t);
-extern "C" void* __libc_calloc(size_t, size_t);
-extern "C" void* __libc_realloc(void*, size_t);
-
-static long allocations = 0;
-
-extern "C" void* malloc(size_t size) { ++allocations; return __libc_malloc(size); }
-extern "C" void* calloc(size_t n, size_t size) { ++allocations; return __libc_calloc(n, size); }
-extern "C" void* realloc(void* p, size_t size) { ++allocations; return __libc_realloc(p, size); }
 
 namespace {
 
@@ -42,9 +33,9 @@ void searchEverything() {
 TEST(NoHeap, SearchingAllocatesNothing) {
   installBook(nineWords(), {{1, 1, "1. Kapitel"}, {4, 2, "1.1 Abschnitt"}});
   searchEverything();  // warm-up: the C library may set itself up once
-  long before = allocations;
+  long before = allocationCount();
   searchEverything();
-  EXPECT_EQ(allocations, before);
+  EXPECT_EQ(allocationCount(), before);
 }
 
 }  // namespace

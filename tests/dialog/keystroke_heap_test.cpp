@@ -9,20 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "allocation_counter.h"
 #include "dialog/search_dialog.h"
 #include "index/load_index_data.h"
 #include "platform/list_box.h"
 #include "platform/window.h"
-
-extern "C" void* __libc_malloc(size_t);
-extern "C" void* __libc_calloc(size_t, size_t);
-extern "C" void* __libc_realloc(void*, size_t);
-
-static long allocations = 0;
-
-extern "C" void* malloc(size_t size) { ++allocations; return __libc_malloc(size); }
-extern "C" void* calloc(size_t n, size_t size) { ++allocations; return __libc_calloc(n, size); }
-extern "C" void* realloc(void* p, size_t size) { ++allocations; return __libc_realloc(p, size); }
 
 namespace {
 
@@ -40,9 +31,9 @@ INT_PTR CALLBACK countingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
   }
   bool termChange = message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE &&
                     LOWORD(wParam) >= firstTermFieldId && LOWORD(wParam) < firstTermFieldId + 3;
-  long before = allocations;
+  long before = allocationCount();
   INT_PTR result = searchDialogProc(dialog, message, wParam, lParam);
-  if (termChange) handlingAllocations = allocations - before;
+  if (termChange) handlingAllocations = allocationCount() - before;
   if (message == WM_INITDIALOG) PostMessageA(dialog, startMessage, 0, 0);
   return result;
 }
