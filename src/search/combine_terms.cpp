@@ -249,9 +249,10 @@ bool combineByGaps() {
   PageBits hits[termSlots], live, within, marks;
   int count = 0;
   for (int slot = 0; slot < termSlots; ++slot) {
-    const unsigned char* map = searchState.termPages[slot];
-    SlotKind kind = readSlot(map, hits[count]);
-    if (searchState.hitCount[slot] == 0) kind = SlotKind::everywhere;
+    // An empty slot's fill is present everywhere and never marks: no need
+    // to read it.
+    if (searchState.hitCount[slot] == 0) continue;
+    SlotKind kind = readSlot(searchState.termPages[slot], hits[count]);
     if (kind == SlotKind::mixed) return false;
     if (kind == SlotKind::hitsOnly) ++count;
   }
