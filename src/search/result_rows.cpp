@@ -81,6 +81,8 @@ void takeHeadingPlaces() {
   moveTo(before);
 }
 
+void forgetHeadingPlaces() { placesTakenFor = nullptr; }
+
 // The page before the cursor's heading is the last page after which a walk
 // from the first heading could stand where this one stands.
 static bool jumpHeadingsTo(int32_t page) {

@@ -64,5 +64,9 @@ uint32_t appendDecimal(char* line, uint32_t used, int32_t value);
 // Result rows: reset the iteration, then nextResultRow until false. The
 // heading places are taken once for each heading table installed.
 void takeHeadingPlaces();
+
+// The data sets changed in place: what was taken from the old ones (the
+// heading places, the lookup's remembered next entry) no longer holds.
+void forgetDataSetPlaces();
 void resetResultRows();
 bool nextResultRow();

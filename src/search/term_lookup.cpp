@@ -16,9 +16,11 @@ static const char* keyText(const WordEntry* entry) {
 // written past it, should unchecked bytes ever get here.
 // Marking reads the entry's page list to its end, which is where the next
 // entry begins; the lookup's next step starts there without measuring the
-// key again. The data sets never change, so the place stays true.
+// key again. The place holds until the data sets change.
 static const WordEntry* lastMarked = nullptr;
 static const WordEntry* afterLastMarked = nullptr;
+
+void forgetLastMarked() { lastMarked = afterLastMarked = nullptr; }
 
 static const WordEntry* entryAfterTaken(const WordEntry* previous) {
   if (previous != lastMarked) return nextEntry(previous);

@@ -83,4 +83,23 @@ TEST(ResultRows, EmptyHeadingTableGivesPagesOnly) {
   EXPECT_EQ(rows({{3, 4}}), std::vector<std::string>{"3 - 4\t"});
 }
 
+// Data sets rewritten in place and the bucket table built again, as a test
+// or a reader of new data may do: rows follow the new headings, not places
+// taken from the old ones at the same address.
+TEST(ResultRows, HeadingsRewrittenInPlaceAreWalkedAnew) {
+  std::vector<unsigned char> index, headings, rewritten;
+  ProducerError error;
+  ASSERT_TRUE(produceWordIndex({{"ab", {1}}}, index, error));
+  ASSERT_TRUE(produceHeadingTable({{10, 1, "1. A"}, {20, 1, "2. B"}}, headings, error));
+  ASSERT_TRUE(produceHeadingTable({{10, 1, "1. A"}, {30, 1, "2. B"}}, rewritten, error));
+  ASSERT_EQ(headings.size(), rewritten.size());
+  DataSetFault fault{};
+  ASSERT_TRUE(installDataSets(index.data(), static_cast<uint32_t>(index.size()), headings.data(),
+                              static_cast<uint32_t>(headings.size()), &fault));
+  EXPECT_EQ(rows({{25, 25}}), std::vector<std::string>{"25\t2. B"});
+  std::memcpy(headings.data(), rewritten.data(), headings.size());
+  buildBucketTable();
+  EXPECT_EQ(rows({{25, 25}}), std::vector<std::string>{"25\t1. A"});
+}
+
 }  // namespace
