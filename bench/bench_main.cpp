@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "dialog_driver.h"
-#include "index/load_index_data.h"
+#include "app/load_index_data.h"
 
 extern HWND benchDialog;
 void registerCoreBenchmarks();

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "dialog/search_dialog.h"
-#include "platform/win32.h"
+#include "platform/win32/win32.h"
 
 DataSet builtInDataSet(int resourceId) {
   HMODULE program = GetModuleHandleA(nullptr);

@@ -2,7 +2,7 @@
 // modal loop, as a user's actions would drive it.
 #pragma once
 
-#include "platform/win32.h"
+#include "platform/win32/win32.h"
 
 // Opens the search dialog and, once it has been initialised, runs `body`
 // from its message queue as a user's first action would; then ends it.

@@ -6,7 +6,9 @@
 
 #include "dialog/search_dialog.h"
 #include "dialog_driver.h"
-#include "platform/backend.h"
+#include "platform/seam/backend.h"
+#include "platform/seam/user_actions.h"
+#include "platform/seam/model_readers.h"
 
 HWND benchDialog = nullptr;
 

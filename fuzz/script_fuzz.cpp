@@ -11,11 +11,11 @@
 #include <cstring>
 #include <string>
 
-#include "dialog/script_commands.h"
+#include "app/script_commands.h"
 #include "dialog/search_dialog.h"
 #include "dialog_model.h"
 #include "fuzz_input.h"
-#include "index/load_index_data.h"
+#include "app/load_index_data.h"
 #include "search/search_state.h"
 
 namespace {

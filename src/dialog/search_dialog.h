@@ -5,7 +5,7 @@
 #include <cstddef>
 
 #include "index/word_index.h"
-#include "platform/win32.h"
+#include "platform/win32/win32.h"
 
 // Identifiers of dialog template 102. No control bears the close command:
 // the dialog sends it to itself when the window is closed.

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/cp1252.h"
+#include "platform/win32/cp1252.h"
 
 namespace {
 

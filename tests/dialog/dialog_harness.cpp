@@ -6,8 +6,10 @@
 
 #include "dialog/search_dialog.h"
 #include "index/data_producer.h"
-#include "platform/backend.h"
-#include "platform/cp1252.h"
+#include "platform/seam/backend.h"
+#include "platform/seam/user_actions.h"
+#include "platform/seam/model_readers.h"
+#include "platform/win32/cp1252.h"
 #include "search/search_state.h"
 
 namespace {

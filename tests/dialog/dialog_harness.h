@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32.h"
+#include "platform/win32/win32.h"
 
 // Runs dialog 102 with searchDialogProc; the body runs once the dialog is
 // initialised, from the message queue. Gives DialogBoxParamA's result: the

@@ -13,8 +13,10 @@
 #include "dialog/search_dialog.h"
 #include "dialog_harness.h"
 #include "dialog_model.h"
-#include "index/load_index_data.h"
-#include "platform/backend.h"
+#include "app/load_index_data.h"
+#include "platform/seam/backend.h"
+#include "platform/seam/user_actions.h"
+#include "platform/seam/model_readers.h"
 #include "search/search_state.h"
 
 namespace {

@@ -11,9 +11,9 @@
 
 #include "allocation_counter.h"
 #include "dialog/search_dialog.h"
-#include "index/load_index_data.h"
-#include "platform/list_box.h"
-#include "platform/window.h"
+#include "app/load_index_data.h"
+#include "platform/models/list_box.h"
+#include "platform/models/window.h"
 
 namespace {
 

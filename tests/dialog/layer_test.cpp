@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/backend.h"
-#include "platform/dialog_template.h"
-#include "platform/win32.h"
+#include "platform/seam/backend.h"
+#include "platform/seam/user_actions.h"
+#include "platform/seam/model_readers.h"
+#include "platform/win32/win32.h"
 
 namespace {
 
@@ -201,20 +202,6 @@ TEST(Layer, TabMovesAmongTheEditFieldsOnly) {
     EXPECT_EQ(visited, (std::vector<int>{1002, 1003, 1004, 1009, 1002}));
     EndDialog(dialog, 0);
   });
-}
-
-TEST(Layer, TemplateHasItsFifteenControlsInOrder) {
-  const DialogTemplate& t = searchDialogTemplate;
-  EXPECT_EQ(t.controlCount, 15);
-  std::vector<int> ids;
-  for (int i = 0; i < t.controlCount; ++i) ids.push_back(t.controls[i].id);
-  EXPECT_EQ(ids, (std::vector<int>{-1, 1002, 1003, 1004, -1, -1, -1, 1005, 1006, 1007, -1, 1008, -1, 1009, -1}));
-  EXPECT_EQ(t.controls[11].style & LBS_USETABSTOPS, LBS_USETABSTOPS);
-  EXPECT_EQ(t.controls[7].style & (LBS_SORT | LBS_USETABSTOPS), 0u);
-  EXPECT_EQ(t.controls[1].style & ES_AUTOHSCROLL, 0u);
-  EXPECT_EQ(t.controls[13].style, WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_RIGHT);
-  EXPECT_STREQ(t.controls[4].text, "&");
-  EXPECT_EQ(std::string(t.caption).rfind("Quirel - Volltextsuche f\xFCr ", 0), 0u);
 }
 
 }  // namespace

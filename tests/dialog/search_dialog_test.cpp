@@ -7,7 +7,9 @@
 
 #include "dialog/search_dialog.h"
 #include "dialog_harness.h"
-#include "platform/backend.h"
+#include "platform/seam/backend.h"
+#include "platform/seam/user_actions.h"
+#include "platform/seam/model_readers.h"
 #include "search/search_state.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "dialog/search_dialog.h"
-#include "index/load_index_data.h"
+#include "app/load_index_data.h"
 #include "search/search_state.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32.h"
+#include "platform/win32/win32.h"
 #include "reference_model.h"
 
 struct ShownList {

@@ -13,8 +13,8 @@
 
 #include "checks.h"
 #include "dialog/search_dialog.h"
-#include "index/load_index_data.h"
-#include "platform/dialog_template.h"
+#include "app/load_index_data.h"
+#include "platform/models/dialog_template.h"
 
 namespace {
 

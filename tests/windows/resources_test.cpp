@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "checks.h"
-#include "platform/dialog_template.h"
+#include "platform/models/dialog_template.h"
 #include "template_reader.h"
 
 namespace {

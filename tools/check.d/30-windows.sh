@@ -12,8 +12,8 @@ for preset in mingw32 mingw64; do
 done
 
 # Only the system's own libraries: the compiler's runtime is linked in.
-for exe in build/mingw32/src/dialog/quirel.exe build/mingw32/src/dialog/quirel-script.exe \
-           build/mingw64/src/dialog/quirel.exe build/mingw64/src/dialog/quirel-script.exe; do
+for exe in build/mingw32/src/app/quirel.exe build/mingw32/src/app/quirel-script.exe \
+           build/mingw64/src/app/quirel.exe build/mingw64/src/app/quirel-script.exe; do
   libraries=$(x86_64-w64-mingw32-objdump -p "${exe}" | sed -n 's/^[[:space:]]*DLL Name: //p' | LC_ALL=C sort | tr '\n' ' ')
   echo "${exe}: ${libraries}"
   if [ "${libraries}" != "GDI32.dll KERNEL32.dll USER32.dll msvcrt.dll " ]; then
@@ -27,7 +27,7 @@ wine_session_start
 
 # The 32-bit executables' resources, read by the 64-bit test program.
 root="Z:$(pwd)"
-wine build/mingw64/tests/windows/test_resources.exe "${root}/build/mingw32/src/dialog/quirel.exe" "${root}/data" 32 gui
-wine build/mingw64/tests/windows/test_resources.exe "${root}/build/mingw32/src/dialog/quirel-script.exe" "${root}/data" 32 console
+wine build/mingw64/tests/windows/test_resources.exe "${root}/build/mingw32/src/app/quirel.exe" "${root}/data" 32 gui
+wine build/mingw64/tests/windows/test_resources.exe "${root}/build/mingw32/src/app/quirel-script.exe" "${root}/data" 32 console
 
 ctest --test-dir build/mingw64 --output-on-failure --timeout 300

@@ -1,0 +1,10 @@
+// Finding the two data sets among the executable's resources and installing
+// them, with the bucket table.
+#pragma once
+
+#include "index/word_index.h"
+#include "platform/win32/win32.h"
+
+// False when a data set is missing or refused; the search state then holds
+// no data, and the fault, when asked for, says which rule broke where.
+bool loadIndexData(HINSTANCE instance, DataSetFault* fault = nullptr);

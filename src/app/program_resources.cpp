@@ -1,0 +1,28 @@
+// What the executable carries where no resource compiler builds it in: the
+// two data sets, linked in place by the assembler (embedded_data.S), and
+// dialog template 102.
+#include "platform/models/resources.h"
+
+#include "app/search_dialog_template.h"
+#include "index/word_index.h"
+
+extern "C" const unsigned char quirelWordIndexStart[];
+extern "C" const unsigned char quirelWordIndexEnd[];
+extern "C" const unsigned char quirelHeadingTableStart[];
+extern "C" const unsigned char quirelHeadingTableEnd[];
+
+namespace {
+
+constexpr DataResource dataSets[] = {
+    {"BIN", wordIndexResourceId, quirelWordIndexStart, quirelWordIndexEnd},
+    {"BIN", headingTableResourceId, quirelHeadingTableStart, quirelHeadingTableEnd},
+};
+
+constexpr const DialogTemplate* dialogs[] = {&searchDialogTemplate};
+
+}  // namespace
+
+const ProgramResources programResources = {
+    dataSets, static_cast<int>(sizeof dataSets / sizeof dataSets[0]),
+    dialogs, static_cast<int>(sizeof dialogs / sizeof dialogs[0]),
+};

@@ -1,0 +1,134 @@
+#include "app/script_commands.h"
+
+#include <string_view>
+
+#include "app/script_io.h"
+#include "dialog/search_dialog.h"
+#include "platform/win32/cp1252.h"
+
+namespace {
+
+bool isBlank(std::string_view line) {
+  return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+bool startsWith(std::string_view text, std::string_view head) {
+  return text.substr(0, head.size()) == head;
+}
+
+// The text after "WORD" or "WORD " to the end of the line, blanks kept;
+// false when the line is another command.
+bool restAfter(std::string_view line, std::string_view word, std::string_view& rest) {
+  if (line == word) {
+    rest = {};
+    return true;
+  }
+  if (!startsWith(line, std::string(word) + " ")) return false;
+  rest = line.substr(word.size() + 1);
+  return true;
+}
+
+// "N" or "N REST" with N one of 1, 2, 3.
+bool slotAndRest(std::string_view text, int& slot, std::string_view& rest) {
+  if (text.empty() || text[0] < '1' || text[0] > '3') return false;
+  slot = text[0] - '1';
+  if (text.size() == 1) {
+    rest = {};
+    return true;
+  }
+  if (text[1] != ' ') return false;
+  rest = text.substr(2);
+  return true;
+}
+
+LPARAM textParam(const std::string& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
+
+void setFieldText(HWND dialog, int id, std::string_view utf8) {
+  std::string text = utf8ToCp1252(utf8);
+  SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, textParam(text));
+}
+
+ScriptStep fail(const std::string& message) {
+  writeError("error: " + message + "\n");
+  return ScriptStep::failed;
+}
+
+ScriptStep pickLine(HWND dialog, int slot, std::string_view line) {
+  bool digits = !line.empty() && line.find_first_not_of("0123456789") == std::string_view::npos;
+  if (!digits) return fail("unknown command");
+  HWND list = GetDlgItem(dialog, firstWordListId + slot);
+  LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+  if (line.size() > 9 || std::stol(std::string(line)) >= count) {
+    return fail("no line " + std::string(line) + " in word list " + std::to_string(slot + 1));
+  }
+  // What the list box does for a user's click: select, then report it.
+  WPARAM index = static_cast<WPARAM>(std::stol(std::string(line)));
+  SendMessageA(list, LB_SETCURSEL, index, 0);
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(firstWordListId + slot, LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list));
+  return ScriptStep::next;
+}
+
+std::string fieldText(HWND dialog, int id) {
+  HWND field = GetDlgItem(dialog, id);
+  LRESULT length = SendMessageA(field, WM_GETTEXTLENGTH, 0, 0);
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  LRESULT copied = SendMessageA(field, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<std::size_t>(copied));
+  return cp1252ToUtf8(text);
+}
+
+std::string listLines(HWND dialog, int id) {
+  HWND list = GetDlgItem(dialog, id);
+  LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+  LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+  std::string out = std::to_string(count) + " lines, selected " +
+                    (selected == LB_ERR ? std::string("-") : std::to_string(selected)) + "\n";
+  for (LRESULT i = 0; i < count; ++i) {
+    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+    std::string line(static_cast<std::size_t>(length < 0 ? 0 : length) + 1, '\0');
+    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line.data()));
+    line.resize(static_cast<std::size_t>(length < 0 ? 0 : length));
+    out += "  " + cp1252ToUtf8(line) + "\n";
+  }
+  return out;
+}
+
+ScriptStep showState(HWND dialog) {
+  std::string out;
+  for (int slot = 0; slot < 3; ++slot) {
+    out += "term " + std::to_string(slot + 1) + ": " + fieldText(dialog, firstTermFieldId + slot) + "\n";
+  }
+  out += "distance: " + fieldText(dialog, distanceFieldId) + "\n";
+  for (int slot = 0; slot < 3; ++slot) {
+    out += "words " + std::to_string(slot + 1) + ": " + listLines(dialog, firstWordListId + slot);
+  }
+  out += "results: " + listLines(dialog, resultsListId);
+  writeOutput(out);
+  return ScriptStep::next;
+}
+
+ScriptStep closeDialog(HWND dialog) {
+  SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  return ScriptStep::closed;
+}
+
+}  // namespace
+
+ScriptStep runScriptLine(HWND dialog, const std::string& line) {
+  if (isBlank(line) || line[0] == '#') return ScriptStep::next;
+  std::string_view rest;
+  int slot = 0;
+  if (restAfter(line, "term", rest) && slotAndRest(rest, slot, rest)) {
+    setFieldText(dialog, firstTermFieldId + slot, rest);
+    return ScriptStep::next;
+  }
+  if (restAfter(line, "pick", rest) && slotAndRest(rest, slot, rest)) return pickLine(dialog, slot, rest);
+  if (restAfter(line, "distance", rest)) {
+    setFieldText(dialog, distanceFieldId, rest);
+    return ScriptStep::next;
+  }
+  if (line == "show") return showState(dialog);
+  if (line == "close") return closeDialog(dialog);
+  return fail("unknown command");
+}

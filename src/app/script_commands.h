@@ -1,0 +1,17 @@
+// The commands of a dialog script, one per line, carried out on the running
+// search dialog through its messages, as a user's actions would be:
+//   term N TEXT     set term field N (1..3)
+//   pick N K        the user selects line K of word list N
+//   distance TEXT   set the distance field
+//   show            print the visible state
+//   close           the window's close command
+// Blank lines and lines beginning with '#' are skipped.
+#pragma once
+
+#include <string>
+
+#include "platform/win32/win32.h"
+
+enum class ScriptStep { next, closed, failed };
+
+ScriptStep runScriptLine(HWND dialog, const std::string& line);

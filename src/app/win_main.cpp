@@ -1,0 +1,18 @@
+// The program entry: the data sets, then the dialog until it is closed.
+#include "dialog/search_dialog.h"
+#include "app/load_index_data.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  // Without its data the dialog would only show empty lists: say so instead,
+  // with the rule and the byte that made the data set unusable.
+  DataSetFault fault{};
+  if (!loadIndexData(instance, &fault)) {
+    char text[refusalTextSize];
+    formatRefusal(fault, nullptr, text, sizeof text);
+    MessageBoxA(nullptr, text, programName, MB_OK | MB_ICONERROR);
+    return 1;
+  }
+  INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(searchDialogId),
+                                   nullptr, searchDialogProc, 0);
+  return static_cast<int>(result);
+}

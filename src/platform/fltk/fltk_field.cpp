@@ -1,0 +1,195 @@
+// The edit field's widget. FLTK works out what a key or a paste would make
+// of the text; the widget takes that back and proposes it to the model as
+// the replacement of one run of characters, which the model takes, cuts to
+// the field's width or refuses. Text is UTF-8 here and cp1252 in the model:
+// a character cp1252 cannot hold reaches the model as '?', which no term
+// accepts.
+#include <FL/Fl.H>
+#include <FL/fl_draw.H>
+
+#include <algorithm>
+#include <cassert>
+#include <climits>
+#include <cstdlib>
+
+#include "platform/win32/cp1252.h"
+#include "platform/fltk/fltk_fonts.h"
+#include "platform/fltk/fltk_widgets.h"
+
+namespace {
+
+// Characters (code points) in the first `bytes` bytes of UTF-8 text.
+int charactersIn(const std::string& utf8, int bytes) {
+  int count = 0;
+  for (int i = 0; i < bytes && i < static_cast<int>(utf8.size()); ++i) {
+    if ((static_cast<unsigned char>(utf8[static_cast<std::size_t>(i)]) & 0xC0) != 0x80) ++count;
+  }
+  return count;
+}
+
+// Byte offset of character `index` of UTF-8 text, or its length.
+int byteOfCharacter(const std::string& utf8, int index) {
+  int seen = 0;
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    if ((static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80) continue;
+    if (seen++ == index) return static_cast<int>(i);
+  }
+  return static_cast<int>(utf8.size());
+}
+
+std::size_t commonPrefix(const std::string& a, const std::string& b) {
+  std::size_t n = 0;
+  while (n < a.size() && n < b.size() && a[n] == b[n]) ++n;
+  return n;
+}
+
+std::size_t commonSuffix(const std::string& a, const std::string& b, std::size_t prefix) {
+  std::size_t n = 0;
+  while (n + prefix < a.size() && n + prefix < b.size() &&
+         a[a.size() - 1 - n] == b[b.size() - 1 - n]) {
+    ++n;
+  }
+  return n;
+}
+
+// A Windows edit field has a border and a margin of 2 pixels at each side.
+constexpr int textMargin = 2;
+
+}  // namespace
+
+FieldWidget::FieldWidget(HWND editHandle, int x, int y, int width, int height)
+    : Fl_Input(x, y, width, height), edit(editHandle) {
+  assert(editHandle != nullptr);
+  box(FL_BORDER_BOX);
+  color(FL_BACKGROUND2_COLOR);
+  FontChoice font = dialogFont();
+  textfont(font.face);
+  textsize(font.pixels);
+  when(FL_WHEN_NEVER);
+}
+
+int FieldWidget::handle(int event) {
+  if (event == FL_KEYBOARD && handleDialogKey(dialogOf(this))) return 1;
+  if (rightAligned() && (event == FL_PUSH || event == FL_DRAG)) return handleRightAlignedMouse(event);
+  if (event != FL_KEYBOARD && event != FL_PASTE) {
+    int used = Fl_Input::handle(event);
+    if (event == FL_FOCUS) reportFocus(edit);
+    return used;
+  }
+  std::string before(value(), static_cast<std::size_t>(size()));
+  std::string modelBefore = windowText(edit);
+  int position0 = position();
+  int mark0 = mark();
+  int used = Fl_Input::handle(event);
+  std::string after(value(), static_cast<std::size_t>(size()));
+  // Ctrl+V of our own clipboard pastes inside the key's handling: that
+  // paste has been proposed already, and the widget shows its outcome.
+  if (after == before || windowText(edit) != modelBefore) return used;
+  int cursor = charactersIn(after, position());
+  value(before.c_str(), static_cast<int>(before.size()));
+  position(position0, mark0);
+  proposeEdit(before, after, cursor, event == FL_PASTE ? EditInput::pasting : EditInput::typing);
+  return 1;
+}
+
+void FieldWidget::proposeEdit(const std::string& before, const std::string& after,
+                              int cursorAfter, EditInput input) {
+  std::string oldText = utf8ToCp1252(before);
+  std::string newText = utf8ToCp1252(after);
+  std::size_t start = commonPrefix(oldText, newText);
+  std::size_t end = oldText.size() - commonSuffix(oldText, newText, start);
+  std::string inserted = newText.substr(start, newText.size() - (oldText.size() - end) - start);
+  bool taken = userEditsText(edit, static_cast<int>(start), static_cast<int>(end),
+                             inserted.c_str(), input);
+  if (taken) {
+    std::string now = windowText(edit);
+    // Where the model cut the insertion short, the cursor stands after the
+    // part it kept.
+    int kept = static_cast<int>(now.size()) - static_cast<int>(oldText.size() - (end - start));
+    cursorAfterEdit = now == newText ? cursorAfter : static_cast<int>(start) + kept;
+  }
+  noteUserAction();
+}
+
+void FieldWidget::showText(const std::string& utf8) {
+  if (utf8 != std::string(value(), static_cast<std::size_t>(size()))) {
+    value(utf8.c_str(), static_cast<int>(utf8.size()));
+    // A text set by the program leaves the cursor at its end.
+    if (cursorAfterEdit < 0) position(size());
+  }
+  if (cursorAfterEdit >= 0) position(byteOfCharacter(utf8, cursorAfterEdit));
+  cursorAfterEdit = -1;
+}
+
+bool FieldWidget::rightAligned() const { return (windowStyle(edit) & ES_RIGHT) != 0; }
+
+int FieldWidget::rightAlignedTextLeft() const {
+  fl_font(textfont(), textsize());
+  int right = x() + w() - Fl::box_dx(box()) - textMargin;
+  return right - static_cast<int>(fl_width(value(), size()) + 0.5);
+}
+
+// FLTK draws an input's text from the left only.
+void FieldWidget::draw() {
+  if (!rightAligned()) {
+    Fl_Input::draw();
+    return;
+  }
+  draw_box(box(), color());
+  int innerX = x() + Fl::box_dx(box());
+  int innerY = y() + Fl::box_dy(box());
+  int innerW = w() - Fl::box_dw(box());
+  int innerH = h() - Fl::box_dh(box());
+  fl_push_clip(innerX, innerY, innerW, innerH);
+  int left = rightAlignedTextLeft();
+  int baseline = innerY + (innerH - fl_height()) / 2 + fl_height() - fl_descent();
+  bool focused = Fl::focus() == this;
+  int from = std::min(position(), mark());
+  int to = std::max(position(), mark());
+  int fromX = left + static_cast<int>(fl_width(value(), from));
+  int toX = left + static_cast<int>(fl_width(value(), to));
+  fl_color(textcolor());
+  fl_draw(value(), size(), left, baseline);
+  if (focused && from != to) {
+    fl_color(selection_color());
+    fl_rectf(fromX, innerY, toX - fromX, innerH);
+    fl_color(fl_contrast(textcolor(), selection_color()));
+    fl_push_clip(fromX, innerY, toX - fromX, innerH);
+    fl_draw(value(), size(), left, baseline);
+    fl_pop_clip();
+  }
+  if (focused && from == to) {
+    fl_color(cursor_color());
+    fl_line(fromX, innerY + 1, fromX, innerY + innerH - 2);
+  }
+  fl_pop_clip();
+}
+
+// The character boundary nearest the pointer, for right-aligned text.
+int FieldWidget::positionAtPointer() const {
+  int left = rightAlignedTextLeft();
+  const char* text = value();
+  int best = 0;
+  int bestDistance = INT_MAX;
+  for (int at = 0; at <= size(); ++at) {
+    if (at < size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) continue;
+    int distance = std::abs(left + static_cast<int>(fl_width(text, at)) - Fl::event_x());
+    if (distance < bestDistance) {
+      best = at;
+      bestDistance = distance;
+    }
+  }
+  return best;
+}
+
+int FieldWidget::handleRightAlignedMouse(int event) {
+  if (event == FL_PUSH && Fl::focus() != this) take_focus();
+  int at = positionAtPointer();
+  if (event == FL_PUSH && Fl::event_state(FL_SHIFT) == 0) {
+    position(at);
+  } else {
+    position(at, mark());
+  }
+  redraw();
+  return 1;
+}

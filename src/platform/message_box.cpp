@@ -1,7 +1,0 @@
-#include "platform/backend.h"
-#include "platform/win32_api.h"
-
-int MessageBoxA(HWND, LPCSTR text, LPCSTR caption, UINT) {
-  activeBackend().alert(caption != nullptr ? caption : "", text != nullptr ? text : "");
-  return IDOK;
-}

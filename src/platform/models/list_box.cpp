@@ -1,0 +1,120 @@
+#include "platform/models/list_box.h"
+
+#include "platform/models/window.h"
+
+namespace {
+
+bool isLine(const ListBoxState& list, int index) {
+  return index >= 0 && index < static_cast<int>(list.lines.size());
+}
+
+const char* textOf(LPARAM text) { return text != 0 ? reinterpret_cast<const char*>(text) : ""; }
+
+void changed(HWND list, ControlChange change) { activeBackend().controlChanged(list, change); }
+
+LRESULT addLine(HWND list, LPARAM text) {
+  // This layer's lists never sort, LBS_SORT or not: a line goes to the end.
+  ListBoxState& state = listBoxState(list);
+  state.lines.emplace_back(textOf(text));
+  changed(list, ControlChange::lines);
+  return static_cast<LRESULT>(state.lines.size() - 1);
+}
+
+LRESULT insertLine(HWND list, WPARAM where, LPARAM text) {
+  ListBoxState& state = listBoxState(list);
+  int index = static_cast<int>(where);
+  int count = static_cast<int>(state.lines.size());
+  if (index == -1) index = count;  // -1 inserts at the end
+  if (index < 0 || index > count) return LB_ERR;
+  state.lines.insert(state.lines.begin() + index, textOf(text));
+  // The selection stays on its line, which moves down.
+  if (state.selected >= index) ++state.selected;
+  changed(list, ControlChange::lines);
+  return index;
+}
+
+LRESULT resetContent(HWND list) {
+  ListBoxState& state = listBoxState(list);
+  state.lines.clear();
+  state.selected = -1;
+  changed(list, ControlChange::lines);
+  return LB_OKAY;
+}
+
+LRESULT setSelection(HWND list, WPARAM which) {
+  // Quirk: a selection set by the program is not reported to the dialog.
+  ListBoxState& state = listBoxState(list);
+  int index = static_cast<int>(which);
+  if (index != -1 && !isLine(state, index)) return LB_ERR;
+  state.selected = index;
+  changed(list, ControlChange::selection);
+  // Quirk: clearing the selection with -1 succeeds and still answers LB_ERR.
+  return index == -1 ? LB_ERR : index;
+}
+
+LRESULT getSelection(HWND list) {
+  int selected = listBoxState(list).selected;
+  return selected == -1 ? LB_ERR : selected;
+}
+
+LRESULT getText(HWND list, WPARAM which, LPARAM buffer) {
+  // Quirk: LB_GETTEXT takes no buffer size; the caller sizes the buffer by
+  // LB_GETTEXTLEN first.
+  const ListBoxState& state = listBoxState(list);
+  int index = static_cast<int>(which);
+  if (!isLine(state, index) || buffer == 0) return LB_ERR;
+  const std::string& line = state.lines[static_cast<std::size_t>(index)];
+  return copyTextOut(line, line.size() + 1, buffer);
+}
+
+LRESULT getTextLength(HWND list, WPARAM which) {
+  const ListBoxState& state = listBoxState(list);
+  int index = static_cast<int>(which);
+  if (!isLine(state, index)) return LB_ERR;
+  return static_cast<LRESULT>(state.lines[static_cast<std::size_t>(index)].size());
+}
+
+LRESULT setHorizontalExtent(HWND list, WPARAM pixels) {
+  listBoxState(list).horizontalExtent = static_cast<int>(pixels);
+  changed(list, ControlChange::horizontalExtent);
+  return 0;
+}
+
+LRESULT setTabStops(HWND list, WPARAM count, LPARAM stops) {
+  // Quirk: only a list made with LBS_USETABSTOPS takes tab stops.
+  if ((list->style & LBS_USETABSTOPS) == 0) return FALSE;
+  const int* values = reinterpret_cast<const int*>(stops);
+  ListBoxState& state = listBoxState(list);
+  state.tabStops.assign(values, values + (values != nullptr ? count : 0));
+  changed(list, ControlChange::tabStops);
+  return TRUE;
+}
+
+}  // namespace
+
+LRESULT listBoxProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case LB_ADDSTRING: return addLine(list, lParam);
+    case LB_INSERTSTRING: return insertLine(list, wParam, lParam);
+    case LB_RESETCONTENT: return resetContent(list);
+    case LB_SETCURSEL: return setSelection(list, wParam);
+    case LB_GETCURSEL: return getSelection(list);
+    case LB_GETTEXT: return getText(list, wParam, lParam);
+    case LB_GETTEXTLEN: return getTextLength(list, wParam);
+    case LB_GETCOUNT: return static_cast<LRESULT>(listBoxState(list).lines.size());
+    case LB_SETHORIZONTALEXTENT: return setHorizontalExtent(list, wParam);
+    case LB_GETHORIZONTALEXTENT: return listBoxState(list).horizontalExtent;
+    case LB_SETTABSTOPS: return setTabStops(list, wParam, lParam);
+    default: return 0;
+  }
+}
+
+void listBoxTakesClick(HWND list, int index) {
+  ListBoxState& state = listBoxState(list);
+  if (!isLine(state, index)) return;
+  state.selected = index;
+  changed(list, ControlChange::selection);
+  // A selection made by the user is reported, even a click on the line that
+  // was already selected, as the button's release reports it.
+  if ((list->style & LBS_NOTIFY) != 0) notifyParent(list, LBN_SELCHANGE);
+}

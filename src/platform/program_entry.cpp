@@ -1,8 +1,0 @@
-// The process entry where Windows does not call WinMain itself.
-#include "platform/win32.h"
-
-int main() {
-  static char noCommandLine[] = "";
-  constexpr int showDefault = 10;
-  return WinMain(GetModuleHandleA(nullptr), nullptr, noCommandLine, showDefault);
-}

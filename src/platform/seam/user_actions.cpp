@@ -1,0 +1,40 @@
+// A backend's user, turned into the messages Windows would send for him.
+#include "platform/seam/backend.h"
+#include "platform/seam/user_actions.h"
+#include "platform/win32/win32_api.h"
+#include "platform/models/window.h"
+
+bool userEditsText(HWND edit, int start, int end, const char* text, EditInput input) {
+  if (!isLiveWindow(edit) || edit->kind != WindowKind::edit) return false;
+  return editTakesInput(edit, start, end, text, input);
+}
+
+void userSelectsLine(HWND list, int index) {
+  if (!isLiveWindow(list) || list->kind != WindowKind::listBox) return;
+  listBoxTakesClick(list, index);
+}
+
+void userFocuses(HWND control) {
+  if (!isLiveWindow(control) || control->parent == nullptr) return;
+  setDialogFocus(control->parent, control);
+}
+
+void userPressesKey(HWND dialog, DialogKey key) {
+  if (!isLiveWindow(dialog) || dialog->kind != WindowKind::dialog) return;
+  HWND focus = dialogState(dialog).focus;
+  switch (key) {
+    // Without push buttons, Enter and Escape become the commands IDOK and
+    // IDCANCEL; what they do is the dialog procedure's affair.
+    case DialogKey::enter: SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, 0), 0); break;
+    case DialogKey::escape: SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0); break;
+    case DialogKey::tab: setDialogFocus(dialog, nextTabStop(dialog, focus, 1)); break;
+    case DialogKey::shiftTab: setDialogFocus(dialog, nextTabStop(dialog, focus, -1)); break;
+  }
+}
+
+void userClosesDialog(HWND dialog) {
+  // The close box, the system menu's close item and Alt+F4 all arrive as
+  // the system command SC_CLOSE.
+  if (!isLiveWindow(dialog) || dialog->kind != WindowKind::dialog) return;
+  SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+}

@@ -1,0 +1,15 @@
+// A backend's user, turned into what Windows would send: each call runs the
+// whole handling (notifications to the dialog included) before it returns.
+#pragma once
+
+#include "platform/win32/win32_types.h"
+
+enum class EditInput { typing, pasting };
+// Replaces characters start..end-1 of an edit field's text with the given
+// ones, as the user's typing or pasting does; false when the field refuses.
+bool userEditsText(HWND edit, int start, int end, const char* text, EditInput input);
+void userSelectsLine(HWND list, int index);
+void userFocuses(HWND control);
+enum class DialogKey { enter, escape, tab, shiftTab };
+void userPressesKey(HWND dialog, DialogKey key);
+void userClosesDialog(HWND dialog);
