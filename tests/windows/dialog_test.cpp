@@ -14,7 +14,7 @@
 #include "checks.h"
 #include "dialog/search_dialog.h"
 #include "app/load_index_data.h"
-#include "platform/models/dialog_template.h"
+#include "app/search_dialog_template.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "checks.h"
-#include "platform/models/dialog_template.h"
+#include "app/search_dialog_template.h"
 #include "template_reader.h"
 
 namespace {
