@@ -1,28 +1,19 @@
 #include "dialog_driver.h"
 
+#include "app/dialog_session.h"
 #include "dialog/search_dialog.h"
 
 namespace {
 
-constexpr UINT startMessage = WM_APP + 7;
-void (*pendingBody)(HWND) = nullptr;
-
-INT_PTR CALLBACK driverProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == startMessage) {
-    pendingBody(dialog);
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  INT_PTR result = searchDialogProc(dialog, message, wParam, lParam);
-  if (message == WM_INITDIALOG) PostMessageA(dialog, startMessage, 0, 0);
-  return result;
+void runAndEnd(HWND dialog, void* body) {
+  reinterpret_cast<void (*)(HWND)>(body)(dialog);
+  EndDialog(dialog, 0);
 }
 
 }  // namespace
 
 INT_PTR runInsideSearchDialog(void (*body)(HWND dialog)) {
-  pendingBody = body;
-  return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(searchDialogId), nullptr, driverProc, 0);
+  return runDialogSession(runAndEnd, reinterpret_cast<void*>(body), searchDialogProc);
 }
 
 void typeInto(HWND dialog, int controlId, const char* text) {

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/dialog_session.h"
 #include "app/script_commands.h"
 #include "dialog/search_dialog.h"
 #include "dialog_model.h"
@@ -22,7 +23,6 @@ namespace {
 
 // Enough for every slot to change a few times and pick; more only slows.
 constexpr size_t maxLines = 16;
-constexpr UINT runScriptMessage = WM_APP + 3;
 
 ModelBook book;
 const std::vector<std::string>* currentLines = nullptr;
@@ -35,7 +35,7 @@ void expectModel(HWND dialog) {
   FUZZ_EXPECT(difference.empty());
 }
 
-void runLines(HWND dialog) {
+void runLines(HWND dialog, void*) {
   expectModel(dialog);
   for (const std::string& line : *currentLines) {
     ScriptStep step = runScriptLine(dialog, line);
@@ -46,16 +46,6 @@ void runLines(HWND dialog) {
     if (step == ScriptStep::failed) return;
     expectModel(dialog);
   }
-}
-
-INT_PTR CALLBACK fuzzDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == runScriptMessage) {
-    runLines(dialog);
-    return TRUE;
-  }
-  INT_PTR result = searchDialogProc(dialog, message, wParam, lParam);
-  if (message == WM_INITDIALOG) PostMessageA(dialog, runScriptMessage, 0, 0);
-  return result;
 }
 
 std::vector<std::string> linesOf(const uint8_t* data, size_t size) {
@@ -90,8 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::memset(searchState.termPages, 0, sizeof searchState.termPages);
   currentLines = &lines;
   closedByScript = false;
-  INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(searchDialogId), nullptr,
-                                   fuzzDialogProc, 0);
+  INT_PTR result = runDialogSession(runLines, nullptr, searchDialogProc);
   // Closed by its close command the dialog ends with 0; left open, it gives
   // up with -1 once no user is left.
   FUZZ_EXPECT(result == (closedByScript ? 0 : -1));

@@ -13,16 +13,15 @@
 #include "app/script_commands.h"
 #include "app/script_io.h"
 #include "dialog/search_dialog.h"
+#include "app/dialog_session.h"
 #include "app/load_index_data.h"
 #include "platform/win32/cp1252.h"
 
 namespace {
 
-constexpr UINT startScriptMessage = WM_APP + 1;
-
 ScriptStep lastStep = ScriptStep::next;
 
-void runScript(HWND dialog) {
+void runScript(HWND dialog, void*) {
   std::string line;
   lastStep = ScriptStep::next;
   while (lastStep == ScriptStep::next && readScriptLine(line)) {
@@ -31,19 +30,6 @@ void runScript(HWND dialog) {
   // The close command has ended the dialog already; otherwise the script
   // ends it here.
   if (lastStep != ScriptStep::closed) EndDialog(dialog, 0);
-}
-
-// Every message goes to the real dialog procedure; the script starts once
-// the dialog has been initialised, from the message queue, as a user's first
-// action would.
-INT_PTR CALLBACK driverDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == startScriptMessage) {
-    runScript(dialog);
-    return TRUE;
-  }
-  INT_PTR result = searchDialogProc(dialog, message, wParam, lParam);
-  if (message == WM_INITDIALOG) PostMessageA(dialog, startScriptMessage, 0, 0);
-  return result;
 }
 
 void reportRefusal(const DataSetFault& fault, const char* path) {
@@ -135,8 +121,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (int status = loadDataSets(options); status != 0) return status;
-  INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(searchDialogId),
-                                   nullptr, driverDialogProc, 0);
+  INT_PTR result = runDialogSession(runScript, nullptr, searchDialogProc);
   if (result == -1 && lastStep == ScriptStep::next) {
     writeError("error: the dialog cannot be created\n");
     return 1;

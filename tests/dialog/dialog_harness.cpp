@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "app/dialog_session.h"
 #include "dialog/search_dialog.h"
 #include "index/data_producer.h"
 #include "platform/seam/backend.h"
@@ -14,17 +15,8 @@
 
 namespace {
 
-constexpr UINT runBodyMessage = WM_APP + 7;
-const std::function<void(HWND)>* currentBody = nullptr;
-
-INT_PTR CALLBACK testDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == runBodyMessage) {
-    (*currentBody)(dialog);
-    return TRUE;
-  }
-  INT_PTR result = searchDialogProc(dialog, message, wParam, lParam);
-  if (message == WM_INITDIALOG) PostMessageA(dialog, runBodyMessage, 0, 0);
-  return result;
+void runBody(HWND dialog, void* body) {
+  (*static_cast<const std::function<void(HWND)>*>(body))(dialog);
 }
 
 std::string withSuffix(const std::string& stem, int i) {
@@ -40,11 +32,7 @@ std::vector<int> pageRun(int first, int count) {
 }  // namespace
 
 INT_PTR runSearchDialog(const std::function<void(HWND)>& body) {
-  currentBody = &body;
-  INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(searchDialogId),
-                                   nullptr, testDialogProc, 0);
-  currentBody = nullptr;
-  return result;
+  return runDialogSession(runBody, const_cast<std::function<void(HWND)>*>(&body), searchDialogProc);
 }
 
 // Hebel..: exactly 100 words on pages 200..299; Ventil..: 110 words;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "allocation_counter.h"
+#include "app/dialog_session.h"
 #include "dialog/search_dialog.h"
 #include "app/load_index_data.h"
 #include "platform/models/list_box.h"
@@ -17,33 +18,29 @@
 
 namespace {
 
-constexpr UINT startMessage = WM_APP + 3;
 long handlingAllocations = -1;  // of the last term field change, -1 before any
 void (*testBody)(HWND) = nullptr;
 
 // Counts around the dialog's own handling of a term field's change, so that
 // the edit field storing its new text is not counted.
 INT_PTR CALLBACK countingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == startMessage) {
-    testBody(dialog);
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
   bool termChange = message == WM_COMMAND && HIWORD(wParam) == EN_CHANGE &&
                     LOWORD(wParam) >= firstTermFieldId && LOWORD(wParam) < firstTermFieldId + 3;
   long before = allocationCount();
   INT_PTR result = searchDialogProc(dialog, message, wParam, lParam);
   if (termChange) handlingAllocations = allocationCount() - before;
-  if (message == WM_INITDIALOG) PostMessageA(dialog, startMessage, 0, 0);
   return result;
+}
+
+void runAndEnd(HWND dialog, void*) {
+  testBody(dialog);
+  EndDialog(dialog, 0);
 }
 
 void runDialog(void (*body)(HWND)) {
   testBody = body;
   ASSERT_TRUE(loadIndexData(GetModuleHandleA(nullptr)));
-  ASSERT_EQ(DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(searchDialogId), nullptr,
-                            countingProc, 0),
-            0);
+  ASSERT_EQ(runDialogSession(runAndEnd, nullptr, countingProc), 0);
 }
 
 // The list lines that a string holds outside itself: one allocation each.
