@@ -5,18 +5,16 @@
 #include <cstring>
 #include <random>
 
+#include "app/load_index_data.h"
 #include "dialog/search_dialog.h"
-#include "platform/win32/win32.h"
 
 DataSet builtInDataSet(int resourceId) {
-  HMODULE program = GetModuleHandleA(nullptr);
-  HRSRC resource = FindResourceA(program, MAKEINTRESOURCEA(resourceId), "BIN");
-  auto bytes = static_cast<const unsigned char*>(LockResource(LoadResource(program, resource)));
-  return {bytes, static_cast<uint32_t>(SizeofResource(program, resource))};
+  EmbeddedDataSet found = findEmbeddedDataSet(GetModuleHandleA(nullptr), resourceId);
+  return {found.bytes, found.size};
 }
 
 void installBuiltInBook() {
-  DataSet index = builtInDataSet(103), headings = builtInDataSet(104);
+  DataSet index = builtInDataSet(wordIndexResourceId), headings = builtInDataSet(headingTableResourceId);
   DataSetFault fault{};
   if (!installDataSets(index.bytes, index.size, headings.bytes, headings.size, &fault)) {
     std::fprintf(stderr, "built-in book refused at offset %u: %s\n", fault.offset, fault.rule);

@@ -1,16 +1,11 @@
 #include "app/load_index_data.h"
 
-#include "index/word_index.h"
+#include "search/search_state.h"
 
-namespace {
-
-struct FoundDataSet {
-  const unsigned char* bytes;
-  uint32_t size;
-};
-
-FoundDataSet findDataSet(HINSTANCE instance, int id) {
-  HRSRC resource = FindResourceA(instance, MAKEINTRESOURCEA(id), "BIN");
+// Each step hands on null when the one before found nothing, so that a
+// missing data set arrives as null and is refused by the checks.
+EmbeddedDataSet findEmbeddedDataSet(HINSTANCE instance, int resourceId) {
+  HRSRC resource = FindResourceA(instance, MAKEINTRESOURCEA(resourceId), "BIN");
   if (resource == nullptr) return {nullptr, 0};
   HGLOBAL loaded = LoadResource(instance, resource);
   if (loaded == nullptr) return {nullptr, 0};
@@ -18,13 +13,10 @@ FoundDataSet findDataSet(HINSTANCE instance, int id) {
   return {static_cast<const unsigned char*>(LockResource(loaded)), static_cast<uint32_t>(size)};
 }
 
-}  // namespace
-
+// The checks also refuse every break of the formats' rules.
 bool loadIndexData(HINSTANCE instance, DataSetFault* fault) {
-  FoundDataSet index = findDataSet(instance, wordIndexResourceId);
-  FoundDataSet headings = findDataSet(instance, headingTableResourceId);
-  // A data set that is missing arrives as null and is refused by the checks,
-  // which also refuse every break of the formats' rules.
+  EmbeddedDataSet index = findEmbeddedDataSet(instance, wordIndexResourceId);
+  EmbeddedDataSet headings = findEmbeddedDataSet(instance, headingTableResourceId);
   DataSetFault unused{};
   return installDataSets(index.bytes, index.size, headings.bytes, headings.size,
                          fault != nullptr ? fault : &unused);

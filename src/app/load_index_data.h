@@ -5,6 +5,14 @@
 #include "index/word_index.h"
 #include "platform/win32/win32.h"
 
+// A data set's bytes where the executable carries them; null and 0 when the
+// resource is missing.
+struct EmbeddedDataSet {
+  const unsigned char* bytes;
+  uint32_t size;
+};
+EmbeddedDataSet findEmbeddedDataSet(HINSTANCE instance, int resourceId);
+
 // False when a data set is missing or refused; the search state then holds
 // no data, and the fault, when asked for, says which rule broke where.
 bool loadIndexData(HINSTANCE instance, DataSetFault* fault = nullptr);

@@ -72,12 +72,9 @@ bool findDataSet(const char* path, int resourceId, DataSet& dataSet) {
     dataSet.size = static_cast<uint32_t>(dataSet.bytes.size());
     return true;
   }
-  HINSTANCE module = GetModuleHandleA(nullptr);
-  HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(resourceId), "BIN");
-  HGLOBAL loaded = resource != nullptr ? LoadResource(module, resource) : nullptr;
-  if (loaded == nullptr) return true;  // refused by the check below
-  dataSet.start = static_cast<const unsigned char*>(LockResource(loaded));
-  dataSet.size = static_cast<uint32_t>(SizeofResource(module, resource));
+  EmbeddedDataSet embedded = findEmbeddedDataSet(GetModuleHandleA(nullptr), resourceId);
+  dataSet.start = embedded.bytes;  // a missing one is refused by the check below
+  dataSet.size = embedded.size;
   return true;
 }
 
