@@ -1,5 +1,6 @@
-# The native build and its whole test suite.
+# The native build, the rooms of the source tree and the whole test suite.
 set -eu
 cmake --preset default
 cmake --build --preset default
+tools/check-rooms build/default
 ctest --preset default

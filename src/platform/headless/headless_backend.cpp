@@ -15,7 +15,8 @@ namespace {
 constexpr LONG characterWidth = 7;
 constexpr LONG characterHeight = 16;
 
-bool nothingToShow(HWND) { return true; }
+// There is no screen to refuse the dialog: it is always created.
+bool alwaysCreated(HWND) { return true; }
 void nothingToDraw(HWND) {}
 void nothingChanges(HWND, ControlChange) {}
 bool noUser(HWND) { return false; }
@@ -35,7 +36,7 @@ void toStandardError(const char*, const char* text) {
 }
 
 constexpr Backend headless = {
-    nothingToShow, nothingToDraw, nothingToDraw, nothingChanges,
+    alwaysCreated, nothingToDraw, nothingToDraw, nothingChanges,
     noUser, fixedWidth, fixedBaseUnits, toStandardError,
 };
 
