@@ -10,15 +10,24 @@ emulator=$(sed -n 's/^QUIREL_QEMU_I386:FILEPATH=//p' build/linux32/CMakeCache.tx
 scripts=tests/scripts
 out32=$(mktemp) out64=$(mktemp)
 trap 'rm -f "${out32}" "${out64}"' EXIT
+# run OUTPUT ARGS DRIVER...: one script's output, standard error and status.
+run() {
+  output=$1 args=$2; shift 2
+  status=0
+  # shellcheck disable=SC2086
+  (cd "${scripts}" && "$@" ${args} <"${name}.script") >"${output}" 2>&1 || status=$?
+  echo "status ${status}" >>"${output}"
+}
 differing=0
 for script in "${scripts}"/*.script; do
   name=$(basename "${script}" .script)
   args=""
   [ -f "${scripts}/${name}.args" ] && args=$(cat "${scripts}/${name}.args")
-  # shellcheck disable=SC2086
-  (cd "${scripts}" && "${emulator}" ../../build/linux32/src/dialog/quirel-script ${args} <"${name}.script" >"${out32}" 2>&1; echo "status $?" >>"${out32}")
-  # shellcheck disable=SC2086
-  (cd "${scripts}" && ../../build/default/src/dialog/quirel-script ${args} <"${name}.script" >"${out64}" 2>&1; echo "status $?" >>"${out64}")
-  cmp -s "${out32}" "${out64}" || { echo "differs at 32 bits: ${name}"; diff "${out64}" "${out32}" | head -20; differing=1; }
+  run "${out32}" "${args}" "${emulator}" ../../build/linux32/src/dialog/quirel-script
+  run "${out64}" "${args}" ../../build/default/src/dialog/quirel-script
+  if ! cmp -s "${out32}" "${out64}"; then
+    echo "differs at 32 bits: ${name}"; diff "${out64}" "${out32}" | head -20; differing=1
+  fi
 done
+echo "$(ls "${scripts}"/*.script | wc -l) dialog scripts compared with the native driver"
 exit "${differing}"
