@@ -6,12 +6,14 @@
 #   NAME.expected  standard output
 #   NAME.stderr    standard error (optional; none expected without it)
 #   NAME.status    exit status (optional; 0 without it)
-# With QUIREL_REGENERATE=1 the expected files are written instead.
-# Usage: run_script.sh DRIVER DIRECTORY NAME
+# With QUIREL_REGENERATE=1 the expected files are written instead. A driver
+# built for another processor runs through the EMULATOR given (qemu-i386).
+# Usage: run_script.sh DRIVER DIRECTORY NAME [EMULATOR]
 set -u
 driver=$1
 cd "$2"
 name=$3
+emulator=${4:-}
 args=""
 [ -f "${name}.args" ] && args=$(cat "${name}.args")
 out=$(mktemp)
@@ -19,7 +21,7 @@ err=$(mktemp)
 trap 'rm -f "${out}" "${err}"' EXIT
 status=0
 # shellcheck disable=SC2086
-"${driver}" ${args} <"${name}.script" >"${out}" 2>"${err}" || status=$?
+${emulator} "${driver}" ${args} <"${name}.script" >"${out}" 2>"${err}" || status=$?
 
 if [ "${QUIREL_REGENERATE:-0}" = 1 ]; then
   cp "${out}" "${name}.expected"

@@ -74,16 +74,16 @@ INT_PTR DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND, DLGPROC procedure,
 }
 
 BOOL EndDialog(HWND dialog, INT_PTR result) {
-  if (!isLiveWindow(dialog) || dialog->kind != WindowKind::dialog) return FALSE;
+  if (!isLiveWindow(dialog) || windowRecord(dialog).kind != WindowKind::dialog) return FALSE;
   dialogState(dialog).ended = true;
   dialogState(dialog).result = result;
   return TRUE;
 }
 
 HWND GetDlgItem(HWND dialog, int id) {
-  if (!isLiveWindow(dialog) || dialog->kind != WindowKind::dialog) return nullptr;
+  if (!isLiveWindow(dialog) || windowRecord(dialog).kind != WindowKind::dialog) return nullptr;
   for (HWND control : dialogState(dialog).controls) {
-    if (control->id == id) return control;
+    if (windowRecord(control).id == id) return control;
   }
   return nullptr;
 }

@@ -18,8 +18,8 @@ HWND createControl(HWND dialog, const ControlTemplate& item) {
   HWND control = createWindow(kindOfAtom(item.classAtom), dialog, item.id, item.style,
                               item.x, item.y, item.cx, item.cy);
   // Controls are created silently: a template's text raises no EN_CHANGE.
-  if (control->kind == WindowKind::label) labelState(control).text = item.text;
-  if (control->kind == WindowKind::edit) editState(control).text = item.text;
+  if (windowRecord(control).kind == WindowKind::label) labelState(control).text = item.text;
+  if (windowRecord(control).kind == WindowKind::edit) editState(control).text = item.text;
   return control;
 }
 
@@ -41,7 +41,7 @@ LRESULT defaultDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
   }
 }
 
-bool isTabStop(HWND control) { return (control->style & WS_TABSTOP) != 0; }
+bool isTabStop(HWND control) { return (windowRecord(control).style & WS_TABSTOP) != 0; }
 
 }  // namespace
 

@@ -21,7 +21,7 @@ LRESULT setText(HWND edit, LPARAM text) {
 }
 
 int innerWidth(HWND edit) {
-  return edit->cx * activeBackend().dialogBaseUnits().cx / 4 - edgePixels;
+  return windowRecord(edit).cx * activeBackend().dialogBaseUnits().cx / 4 - edgePixels;
 }
 
 bool fitsWidth(HWND edit, const std::string& text) {
@@ -57,14 +57,14 @@ bool editTakesInput(HWND edit, int start, int end, const char* text, EditInput i
   // A single-line field takes a pasted text up to its first line break.
   if (input == EditInput::pasting) inserted = inserted.substr(0, inserted.find_first_of("\r\n"));
   // ES_NUMBER filters the keyboard only; a paste passes unchecked.
-  if (input == EditInput::typing && (edit->style & ES_NUMBER) != 0 && !onlyDigits(inserted)) {
+  if (input == EditInput::typing && (windowRecord(edit).style & ES_NUMBER) != 0 && !onlyDigits(inserted)) {
     return false;
   }
   std::string head = old.substr(0, static_cast<std::size_t>(start));
   std::string tail = old.substr(static_cast<std::size_t>(end));
   // Without ES_AUTOHSCROLL the field never scrolls: it keeps as much of the
   // new text as fits its width and drops the rest.
-  if ((edit->style & ES_AUTOHSCROLL) == 0) {
+  if ((windowRecord(edit).style & ES_AUTOHSCROLL) == 0) {
     while (!inserted.empty() && !fitsWidth(edit, head + inserted + tail)) inserted.pop_back();
   }
   if (inserted.empty() && start == end) return false;

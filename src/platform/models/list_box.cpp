@@ -82,7 +82,7 @@ LRESULT setHorizontalExtent(HWND list, WPARAM pixels) {
 
 LRESULT setTabStops(HWND list, WPARAM count, LPARAM stops) {
   // Quirk: only a list made with LBS_USETABSTOPS takes tab stops.
-  if ((list->style & LBS_USETABSTOPS) == 0) return FALSE;
+  if ((windowRecord(list).style & LBS_USETABSTOPS) == 0) return FALSE;
   const int* values = reinterpret_cast<const int*>(stops);
   ListBoxState& state = listBoxState(list);
   state.tabStops.assign(values, values + (values != nullptr ? count : 0));
@@ -116,5 +116,5 @@ void listBoxTakesClick(HWND list, int index) {
   changed(list, ControlChange::selection);
   // A selection made by the user is reported, even a click on the line that
   // was already selected, as the button's release reports it.
-  if ((list->style & LBS_NOTIFY) != 0) notifyParent(list, LBN_SELCHANGE);
+  if ((windowRecord(list).style & LBS_NOTIFY) != 0) notifyParent(list, LBN_SELCHANGE);
 }

@@ -25,7 +25,7 @@ std::deque<PostedMessage>& queue() {
 
 LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!isLiveWindow(window)) return 0;
-  switch (window->kind) {
+  switch (windowRecord(window).kind) {
     case WindowKind::dialog: return dialogProc(window, message, wParam, lParam);
     case WindowKind::edit: return editProc(window, message, wParam, lParam);
     case WindowKind::listBox: return listBoxProc(window, message, wParam, lParam);
@@ -51,6 +51,6 @@ bool deliverPostedMessage() {
 
 void dropPostedMessages(HWND window) {
   std::erase_if(queue(), [window](const PostedMessage& m) {
-    return m.window == window || (isLiveWindow(m.window) && m.window->parent == window);
+    return m.window == window || (isLiveWindow(m.window) && windowRecord(m.window).parent == window);
   });
 }

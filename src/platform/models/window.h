@@ -1,7 +1,7 @@
 // The window record behind every HWND of the layer, and the registry that
-// keeps them. A handle stays a valid address for the life of the process;
-// a destroyed window is only marked, so a stale handle is recognised rather
-// than followed.
+// keeps them. A handle is no address: it names a slot of the registry and
+// the generation of that slot, so a destroyed window's record and slot can
+// be given back while its stale handle is still recognised as dead.
 #pragma once
 
 #include <cstdint>
@@ -16,13 +16,12 @@
 #include "platform/models/list_box.h"
 #include "platform/win32/win32_types.h"
 
-struct HWND__ {
+struct WindowRecord {
   WindowKind kind;
   int id;
   uint32_t style;
   int16_t x, y, cx, cy;  // dialog units, relative to the dialog
   HWND parent;
-  bool alive;
   std::variant<DialogState, EditState, ListBoxState, LabelState> state;
 };
 
@@ -30,6 +29,9 @@ HWND createWindow(WindowKind kind, HWND parent, int id, uint32_t style,
                   int16_t x, int16_t y, int16_t cx, int16_t cy);
 void destroyWindow(HWND window);
 bool isLiveWindow(HWND window);
+
+// The record of a live window; following a dead handle is a fault.
+WindowRecord& windowRecord(HWND window);
 
 DialogState& dialogState(HWND dialog);
 EditState& editState(HWND edit);

@@ -3,19 +3,19 @@
 #include "platform/seam/model_readers.h"
 #include "platform/models/window.h"
 
-WindowKind windowKind(HWND window) { return window->kind; }
-int windowId(HWND window) { return window->id; }
-uint32_t windowStyle(HWND window) { return window->style; }
+WindowKind windowKind(HWND window) { return windowRecord(window).kind; }
+int windowId(HWND window) { return windowRecord(window).id; }
+uint32_t windowStyle(HWND window) { return windowRecord(window).style; }
 
 void windowRect(HWND window, int16_t* x, int16_t* y, int16_t* cx, int16_t* cy) {
-  *x = window->x;
-  *y = window->y;
-  *cx = window->cx;
-  *cy = window->cy;
+  *x = windowRecord(window).x;
+  *y = windowRecord(window).y;
+  *cx = windowRecord(window).cx;
+  *cy = windowRecord(window).cy;
 }
 
 const char* windowText(HWND window) {
-  switch (window->kind) {
+  switch (windowRecord(window).kind) {
     case WindowKind::dialog: return dialogState(window).caption.c_str();
     case WindowKind::edit: return editState(window).text.c_str();
     case WindowKind::label: return labelState(window).text.c_str();

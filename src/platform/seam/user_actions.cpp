@@ -5,22 +5,22 @@
 #include "platform/models/window.h"
 
 bool userEditsText(HWND edit, int start, int end, const char* text, EditInput input) {
-  if (!isLiveWindow(edit) || edit->kind != WindowKind::edit) return false;
+  if (!isLiveWindow(edit) || windowRecord(edit).kind != WindowKind::edit) return false;
   return editTakesInput(edit, start, end, text, input);
 }
 
 void userSelectsLine(HWND list, int index) {
-  if (!isLiveWindow(list) || list->kind != WindowKind::listBox) return;
+  if (!isLiveWindow(list) || windowRecord(list).kind != WindowKind::listBox) return;
   listBoxTakesClick(list, index);
 }
 
 void userFocuses(HWND control) {
-  if (!isLiveWindow(control) || control->parent == nullptr) return;
-  setDialogFocus(control->parent, control);
+  if (!isLiveWindow(control) || windowRecord(control).parent == nullptr) return;
+  setDialogFocus(windowRecord(control).parent, control);
 }
 
 void userPressesKey(HWND dialog, DialogKey key) {
-  if (!isLiveWindow(dialog) || dialog->kind != WindowKind::dialog) return;
+  if (!isLiveWindow(dialog) || windowRecord(dialog).kind != WindowKind::dialog) return;
   HWND focus = dialogState(dialog).focus;
   switch (key) {
     // Without push buttons, Enter and Escape become the commands IDOK and
@@ -35,6 +35,6 @@ void userPressesKey(HWND dialog, DialogKey key) {
 void userClosesDialog(HWND dialog) {
   // The close box, the system menu's close item and Alt+F4 all arrive as
   // the system command SC_CLOSE.
-  if (!isLiveWindow(dialog) || dialog->kind != WindowKind::dialog) return;
+  if (!isLiveWindow(dialog) || windowRecord(dialog).kind != WindowKind::dialog) return;
   SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
