@@ -23,8 +23,8 @@ for script in "${scripts}"/*.script; do
   name=$(basename "${script}" .script)
   args=""
   [ -f "${scripts}/${name}.args" ] && args=$(cat "${scripts}/${name}.args")
-  run "${out32}" "${args}" "${emulator}" ../../build/linux32/src/dialog/quirel-script
-  run "${out64}" "${args}" ../../build/default/src/dialog/quirel-script
+  run "${out32}" "${args}" "${emulator}" ../../build/linux32/src/app/quirel-script
+  run "${out64}" "${args}" ../../build/default/src/app/quirel-script
   if ! cmp -s "${out32}" "${out64}"; then
     echo "differs at 32 bits: ${name}"; diff "${out64}" "${out32}" | head -20; differing=1
   fi
