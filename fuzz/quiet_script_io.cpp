@@ -6,4 +6,4 @@
 bool readScriptLine(std::string&) { return false; }
 void writeOutput(std::string_view) {}
 void writeError(std::string_view) {}
-bool readDataFile(const char*, std::vector<unsigned char>&) { return false; }
+bool readDataFile(const char*, std::vector<unsigned char>&, std::string&) { return false; }

@@ -1,8 +1,8 @@
 #include "app/script_io.h"
 
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <cstring>
 
 bool readScriptLine(std::string& line) {
   line.clear();
@@ -26,9 +26,18 @@ void writeError(std::string_view text) {
   std::fflush(stderr);
 }
 
-bool readDataFile(const char* path, std::vector<unsigned char>& bytes) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
-  bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  return !file.bad();
+// The system's reason goes with a failure, so that "no such file" and "is a
+// directory" can be told apart.
+bool readDataFile(const char* path, std::vector<unsigned char>& bytes, std::string& reason) {
+  errno = 0;
+  std::FILE* file = std::fopen(path, "rb");
+  if (file == nullptr) return reason = std::strerror(errno), false;
+  bytes.clear();
+  unsigned char block[65536];
+  std::size_t got;
+  while ((got = std::fread(block, 1, sizeof block, file)) > 0) bytes.insert(bytes.end(), block, block + got);
+  bool failed = std::ferror(file) != 0;
+  if (failed) reason = std::strerror(errno != 0 ? errno : EIO);
+  std::fclose(file);
+  return !failed;
 }

@@ -12,4 +12,4 @@
 bool readScriptLine(std::string& line);
 void writeOutput(std::string_view text);
 void writeError(std::string_view text);
-bool readDataFile(const char* path, std::vector<unsigned char>& bytes);
+bool readDataFile(const char* path, std::vector<unsigned char>& bytes, std::string& reason);

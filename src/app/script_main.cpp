@@ -67,7 +67,11 @@ struct DataSet {
 // until the process ends.
 bool findDataSet(const char* path, int resourceId, DataSet& dataSet) {
   if (path != nullptr) {
-    if (!readDataFile(path, dataSet.bytes)) return false;
+    std::string reason;
+    if (!readDataFile(path, dataSet.bytes, reason)) {
+      writeError(cp1252ToUtf8(unreadableFileMessage) + " " + path + ": " + reason + "\n");
+      return false;
+    }
     dataSet.start = dataSet.bytes.data();
     dataSet.size = static_cast<uint32_t>(dataSet.bytes.size());
     return true;
@@ -97,7 +101,6 @@ int loadDataSets(const Options& options) {
   static DataSet headings;
   if (!findDataSet(options.index, wordIndexResourceId, index) ||
       !findDataSet(options.headings, headingTableResourceId, headings)) {
-    writeError("error: cannot read a data-set file\n");
     return 1;
   }
   DataSetFault fault{};

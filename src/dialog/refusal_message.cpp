@@ -16,8 +16,10 @@ const char* builtInName(int dataSet) {
 // second line names the data set, the byte and the rule it breaks.
 void formatRefusal(const DataSetFault& fault, const char* source, char* text, size_t size) {
   assert(text != nullptr && size > 0);
+  // A file the user named is not built in, and is called by its name.
+  const char* first = source != nullptr ? damagedFileMessage : damagedDataMessage;
   const char* name = source != nullptr ? source : builtInName(fault.dataSet);
   const char* rule = fault.rule != nullptr ? fault.rule : "";
-  std::snprintf(text, size, "%s\n%s, Byte %u: %s", damagedDataMessage, name,
+  std::snprintf(text, size, "%s\n%s, Byte %u: %s", first, name,
                 static_cast<unsigned>(fault.offset), rule);
 }

@@ -31,7 +31,9 @@ INT_PTR CALLBACK searchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 // Shown instead of the dialog when the built-in data sets are missing or
 // refused (cp1252).
-extern const char damagedDataMessage[];
+extern const char damagedDataMessage[];   // the built-in data sets
+extern const char damagedFileMessage[];   // data sets given as files
+extern const char unreadableFileMessage[];
 extern const char programName[];
 
 // The damaged-data message and, on a second line, the data set (`source`, or
