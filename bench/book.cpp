@@ -1,3 +1,4 @@
+#include "search/search_state.h"
 #include "book.h"
 
 #include <cstdio>

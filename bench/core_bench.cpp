@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "search/search_state.h"
 #include "book.h"
 #include "literal_search.h"
 #include "terms.h"

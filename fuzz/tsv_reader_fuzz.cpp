@@ -9,7 +9,7 @@
 #include <string>
 
 #include "fuzz_input.h"
-#include "index/data_producer.h"
+#include "producer/data_producer.h"
 #include "reference_model.h"
 #include "tsv_files.h"
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "search/search_state.h"
 #include "app/script_commands.h"
 #include "app/script_io.h"
 #include "dialog/search_dialog.h"

@@ -8,7 +8,6 @@
 
 void buildBucketTable() {
   SearchState& s = searchState;
-  forgetDataSetPlaces();
   s.termText[2] = 0;
   const WordEntry* cursor = (s.index == nullptr || s.index[0] == 0) ? nullptr : s.index;
   for (int first = 1; first <= keyAlphabetSize; ++first) {

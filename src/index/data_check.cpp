@@ -4,7 +4,7 @@
 // rule is refused before any reader sees it.
 #include <cstring>
 
-#include "search/search_state.h"
+#include "index/word_index.h"
 
 namespace {
 
@@ -34,8 +34,7 @@ struct Walk {
 
 // The key code a display character stands for, or 0 when none.
 int keyCodeOfCharacter(unsigned char c) {
-  char text[2] = {static_cast<char>(c), 0};
-  return normaliseTerm(text) ? static_cast<unsigned char>(text[0]) : 0;
+  return keyCodeOf(foldCase(c));
 }
 
 // The end marker is two zero bytes that end the data set exactly.
@@ -179,19 +178,4 @@ bool checkHeadingTable(const unsigned char* bytes, uint32_t size, DataSetFault* 
     at += 4 + length + (length % 2);
   }
   return checkEndMarker(w, at, "end marker: the heading table does not end with a page of 0");
-}
-
-bool installDataSets(const unsigned char* index, uint32_t indexSize,
-                     const unsigned char* headings, uint32_t headingSize,
-                     DataSetFault* fault) {
-  SearchState& s = searchState;
-  bool accepted = checkWordIndex(index, indexSize, fault) &&
-                  checkHeadingTable(headings, headingSize, fault);
-  s.index = accepted ? index : nullptr;
-  s.headings = accepted ? headings : nullptr;
-  s.indexSize = accepted ? indexSize : 0;
-  s.headingSize = accepted ? headingSize : 0;
-  buildBucketTable();
-  takeHeadingPlaces();
-  return accepted;
 }

@@ -42,6 +42,11 @@ int8_t headingLevel(const unsigned char* heading);
 const char* headingTitle(const unsigned char* heading);
 const unsigned char* nextHeading(const unsigned char* heading);
 
+// The key alphabet: capitals fold to their small letter, and a folded
+// symbol's key code is its 1-based place in the alphabet (0 for none).
+unsigned char foldCase(unsigned char c);
+int keyCodeOf(unsigned char symbol);
+
 // A character a heading title may hold: printable cp1252, no tab.
 bool isTitleCharacter(unsigned char c);
 
@@ -57,9 +62,3 @@ struct DataSetFault {
 };
 bool checkWordIndex(const unsigned char* bytes, uint32_t size, DataSetFault* fault);
 bool checkHeadingTable(const unsigned char* bytes, uint32_t size, DataSetFault* fault);
-
-// Points the search state at two data sets after checking them, and builds the
-// bucket table. A refused pair leaves the search state without data.
-bool installDataSets(const unsigned char* index, uint32_t indexSize,
-                     const unsigned char* headings, uint32_t headingSize,
-                     DataSetFault* fault);

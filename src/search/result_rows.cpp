@@ -5,6 +5,7 @@
 #include <cassert>
 #include <cstring>
 
+#include "search/derived_tables.h"
 #include "search/search_state.h"
 
 void resetResultRows() {
@@ -13,15 +14,6 @@ void resetResultRows() {
   s.headingCursor = s.headings;
   s.chapter = s.section = s.subsection = nullptr;
 }
-
-// The titles in force and the heading cursor: all that the heading walk
-// reads and writes.
-struct HeadingPlace {
-  const unsigned char* cursor;
-  const char* chapter;
-  const char* section;
-  const char* subsection;
-};
 
 static HeadingPlace placeNow() {
   const SearchState& s = searchState;
@@ -65,33 +57,30 @@ static void walkHeadingsUpTo(int32_t page) {
 // walk stands where the walk from the first heading stood after some earlier
 // page, walking on to `page` ends at placeAfter[page], and every heading
 // between is passed in one step instead of one at a time.
-static const unsigned char* placesTakenFor = nullptr;
-static HeadingPlace placeAfter[pageLimit];
-
 void takeHeadingPlaces() {
   SearchState& s = searchState;
-  placesTakenFor = s.headings;
+  DerivedTables& d = derivedTables;
+  d.placesTakenFor = s.headings;
   if (s.headings == nullptr) return;
   HeadingPlace before = placeNow();
   moveTo({s.headings, nullptr, nullptr, nullptr});
   for (int32_t page = 0; page < pageLimit; ++page) {
     walkHeadingsUpTo(page);
-    placeAfter[page] = placeNow();
+    d.placeAfter[page] = placeNow();
   }
   moveTo(before);
 }
-
-void forgetHeadingPlaces() { placesTakenFor = nullptr; }
 
 // The page before the cursor's heading is the last page after which a walk
 // from the first heading could stand where this one stands.
 static bool jumpHeadingsTo(int32_t page) {
   const SearchState& s = searchState;
-  if (placesTakenFor == nullptr || placesTakenFor != s.headings) return false;
+  const DerivedTables& d = derivedTables;
+  if (d.placesTakenFor == nullptr || d.placesTakenFor != s.headings) return false;
   int32_t pageBefore = headingPage(s.headingCursor) - 1;
   if (pageBefore < 0 || pageBefore >= page || page >= pageLimit) return false;
-  if (!samePlace(placeNow(), placeAfter[pageBefore])) return false;
-  moveTo(placeAfter[page]);
+  if (!samePlace(placeNow(), d.placeAfter[pageBefore])) return false;
+  moveTo(d.placeAfter[page]);
   return true;
 }
 

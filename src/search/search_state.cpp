@@ -13,11 +13,3 @@ const char messageInvalidSymbol[] = "[Suchbegriff enth\xE4lt unzul\xE4ssige Zeic
 const char messageNotFound[] = "[Suchbegriff nicht gefunden]";
 const char messageTooManyWords[] = "[Mehr als 100 Funde. Bitte Suchbegriff erweitern]";
 const char messageSlotOverLimit[] = "[F\xFCr mindestens einen Suchbegriff existieren mehr als 100 Funde]";
-
-void forgetHeadingPlaces();
-void forgetLastMarked();
-
-void forgetDataSetPlaces() {
-  forgetHeadingPlaces();
-  forgetLastMarked();
-}

@@ -61,12 +61,13 @@ bool combineTerms();
 uint32_t appendText(char* line, uint32_t used, const char* text);
 uint32_t appendDecimal(char* line, uint32_t used, int32_t value);
 
-// Result rows: reset the iteration, then nextResultRow until false. The
-// heading places are taken once for each heading table installed.
-void takeHeadingPlaces();
+// Points the search state at two data sets after checking them, and builds the
+// bucket table and the derived tables. A refused pair leaves the search state
+// without data.
+bool installDataSets(const unsigned char* index, uint32_t indexSize,
+                     const unsigned char* headings, uint32_t headingSize,
+                     DataSetFault* fault);
 
-// The data sets changed in place: what was taken from the old ones (the
-// heading places, the lookup's remembered next entry) no longer holds.
-void forgetDataSetPlaces();
+// Result rows: reset the iteration, then nextResultRow until false.
 void resetResultRows();
 bool nextResultRow();

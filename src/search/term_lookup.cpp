@@ -6,27 +6,24 @@
 #include <cassert>
 #include <cstring>
 
+#include "search/derived_tables.h"
 #include "search/search_state.h"
 
 static const char* keyText(const WordEntry* entry) {
   return reinterpret_cast<const char*>(entry);
 }
 
-// Pages come from checked data; one outside the map is skipped rather than
-// written past it, should unchecked bytes ever get here.
 // Marking reads the entry's page list to its end, which is where the next
 // entry begins; the lookup's next step starts there without measuring the
 // key again. The place holds until the data sets change.
-static const WordEntry* lastMarked = nullptr;
-static const WordEntry* afterLastMarked = nullptr;
-
-void forgetLastMarked() { lastMarked = afterLastMarked = nullptr; }
-
 static const WordEntry* entryAfterTaken(const WordEntry* previous) {
-  if (previous != lastMarked) return nextEntry(previous);
-  return *afterLastMarked == 0 ? nullptr : afterLastMarked;
+  const DerivedTables& d = derivedTables;
+  if (previous != d.lastMarked) return nextEntry(previous);
+  return *d.afterLastMarked == 0 ? nullptr : d.afterLastMarked;
 }
 
+// Pages come from checked data; one outside the map is skipped rather than
+// written past it, should unchecked bytes ever get here.
 // A page read unsigned is below the limit exactly when it is 0 to 1799 read
 // signed, so one comparison does for both ends.
 static void markPages(int slot, const WordEntry* entry) {
@@ -39,8 +36,8 @@ static void markPages(int slot, const WordEntry* entry) {
     std::memcpy(&page, pages + 2 * i, sizeof page);
     if (page < pageLimit) map[page] = 1;
   }
-  lastMarked = entry;
-  afterLastMarked = pages + 2 * count;
+  derivedTables.lastMarked = entry;
+  derivedTables.afterLastMarked = pages + 2 * count;
 }
 
 static const WordEntry* refuse(int slot, const char* message) {

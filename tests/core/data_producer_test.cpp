@@ -2,7 +2,7 @@
 // and refuses what it cannot store with the item and a reason.
 #include <gtest/gtest.h>
 
-#include "index/data_producer.h"
+#include "producer/data_producer.h"
 #include "test_data.h"
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "search/derived_tables.h"
 #include "search/search_state.h"
 
 static std::vector<unsigned char> indexBytes, headingBytes;
@@ -31,7 +32,7 @@ void installRawIndex(const std::vector<unsigned char>& bytes) {
   indexBytes = bytes;
   searchState.index = indexBytes.data();
   searchState.indexSize = static_cast<uint32_t>(indexBytes.size());
-  buildBucketTable();
+  deriveTables();
   resetSlots();
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "index/data_producer.h"
+#include "producer/data_producer.h"
 
 // Builds both data sets, installs them and resets all slots; fails the test
 // when the producer refuses them.

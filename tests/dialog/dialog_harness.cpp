@@ -6,7 +6,7 @@
 
 #include "app/dialog_session.h"
 #include "dialog/search_dialog.h"
-#include "index/data_producer.h"
+#include "producer/data_producer.h"
 #include "platform/seam/backend.h"
 #include "platform/seam/user_actions.h"
 #include "platform/seam/model_readers.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "index/data_producer.h"
+#include "producer/data_producer.h"
 
 // `count` words of 2 to `longest` characters, with 0 to 30 pages each.
 std::vector<ProducerWord> randomWords(std::mt19937& random, int count, int longest);

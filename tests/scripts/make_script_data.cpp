@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "index/data_producer.h"
+#include "producer/data_producer.h"
 
 namespace {
 

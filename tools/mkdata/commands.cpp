@@ -5,7 +5,7 @@
 #include "data_stats.h"
 #include "file_output.h"
 #include "heading_check.h"
-#include "index/data_producer.h"
+#include "producer/data_producer.h"
 #include "index/word_index.h"
 #include "outline_reader.h"
 #include "tsv_files.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "index/data_producer.h"
+#include "producer/data_producer.h"
 #include "outline_reader.h"
 #include "word_tally.h"
 

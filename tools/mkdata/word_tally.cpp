@@ -3,7 +3,7 @@
 #include <map>
 #include <set>
 
-#include "index/data_producer.h"
+#include "producer/data_producer.h"
 #include "text_codec.h"
 
 namespace {

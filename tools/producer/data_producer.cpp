@@ -3,7 +3,7 @@
 // their pages; headings are written in book order. The finished bytes pass
 // the same load-time checks as the built-in data sets before they are handed
 // out, so nothing this producer writes can be refused at load.
-#include "index/data_producer.h"
+#include "producer/data_producer.h"
 
 #include <algorithm>
 #include <map>
