@@ -18,7 +18,7 @@ void installBuiltInBook() {
   DataSet index = builtInDataSet(wordIndexResourceId), headings = builtInDataSet(headingTableResourceId);
   DataSetFault fault{};
   if (!installDataSets(index.bytes, index.size, headings.bytes, headings.size, &fault)) {
-    std::fprintf(stderr, "built-in book refused at offset %u: %s\n", fault.offset, fault.rule);
+    std::fprintf(stderr, "built-in book refused at offset %u: %s\n", fault.offset, dataRuleText(fault.rule));
     std::exit(1);
   }
 }

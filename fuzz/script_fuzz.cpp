@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   DataSetFault fault{};
   std::string reason;
   if (!loadIndexData(GetModuleHandleA(nullptr), &fault) || !modelBookOfSearchState(book, reason)) {
-    std::fprintf(stderr, "the built-in book is refused: %s %s\n", fault.rule != nullptr ? fault.rule : "",
+    std::fprintf(stderr, "the built-in book is refused: %s %s\n", dataRuleText(fault.rule),
                  reason.c_str());
     std::abort();
   }

@@ -1,8 +1,10 @@
 // Arbitrary text as the producer's two lists, words.tsv and headings.tsv
 // (split at the first zero byte). Every refused line must be reported with
-// its file and line, at most once and in order; lists that are accepted
-// must pack into data sets that the load-time checks accept and that hold
-// exactly what the lists said.
+// its file and line, at most once and in order; lists that are read must
+// either be refused by the data-set rules for one of their items, or pack
+// into data sets that the load-time checks accept and that hold exactly
+// what the lists said.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -43,12 +45,19 @@ void packWords(const std::string& text) {
   if (!accepted) return;
   std::vector<unsigned char> bytes;
   ProducerError error{};
-  FUZZ_EXPECT(produceWordIndex(words, bytes, error));
+  if (!produceWordIndex(words, bytes, error)) {
+    FUZZ_EXPECT(error.item < words.size());
+    return;
+  }
   std::vector<ModelWord> packed;
   std::string reason;
   FUZZ_EXPECT(modelReadWordIndex(bytes, packed, reason));
   std::map<std::string, std::vector<int>> pagesOf;
-  for (const ProducerWord& word : words) pagesOf[word.displayWord] = word.pages;
+  for (ProducerWord word : words) {
+    std::sort(word.pages.begin(), word.pages.end());
+    word.pages.erase(std::unique(word.pages.begin(), word.pages.end()), word.pages.end());
+    pagesOf[word.displayWord] = word.pages;
+  }
   FUZZ_EXPECT(packed.size() == words.size());
   for (const ModelWord& word : packed) FUZZ_EXPECT(pagesOf.at(word.display) == word.pages);
 }
@@ -63,7 +72,10 @@ void packHeadings(const std::string& text) {
   if (!accepted) return;
   std::vector<unsigned char> bytes;
   ProducerError error{};
-  FUZZ_EXPECT(produceHeadingTable(headings, bytes, error));
+  if (!produceHeadingTable(headings, bytes, error)) {
+    FUZZ_EXPECT(error.item < headings.size());
+    return;
+  }
   std::vector<ModelHeading> packed;
   std::string reason;
   FUZZ_EXPECT(modelReadHeadingTable(bytes, packed, reason));

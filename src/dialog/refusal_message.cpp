@@ -19,7 +19,6 @@ void formatRefusal(const DataSetFault& fault, const char* source, char* text, si
   // A file the user named is not built in, and is called by its name.
   const char* first = source != nullptr ? damagedFileMessage : damagedDataMessage;
   const char* name = source != nullptr ? source : builtInName(fault.dataSet);
-  const char* rule = fault.rule != nullptr ? fault.rule : "";
   std::snprintf(text, size, "%s\n%s, Byte %u: %s", first, name,
-                static_cast<unsigned>(fault.offset), rule);
+                static_cast<unsigned>(fault.offset), dataRuleText(fault.rule));
 }

@@ -14,7 +14,7 @@ struct Walk {
   DataSetFault* fault;
   int dataSet;
 
-  bool refuse(const char* rule, uint64_t offset) const {
+  bool refuse(DataRule rule, uint64_t offset) const {
     if (fault != nullptr) *fault = {rule, static_cast<uint32_t>(offset), dataSet};
     return false;
   }
@@ -38,18 +38,18 @@ int keyCodeOfCharacter(unsigned char c) {
 }
 
 // The end marker is two zero bytes that end the data set exactly.
-bool checkEndMarker(const Walk& w, uint64_t offset, const char* rule) {
+bool checkEndMarker(const Walk& w, uint64_t offset, DataRule rule) {
   if (!w.holds(offset, 2) || w.bytes[offset + 1] != 0) return w.refuse(rule, offset);
-  if (offset + 2 != w.size) return w.refuse("end marker: bytes follow the end marker", offset + 2);
+  if (offset + 2 != w.size) return w.refuse(DataRule::bytesAfterEnd, offset + 2);
   return true;
 }
 
 bool checkKey(const Walk& w, uint64_t at, int64_t n) {
-  if (n < 0) return w.refuse("key: the key runs past the end of the data set", at);
-  if (n < 2) return w.refuse("key length: a key has fewer than 2 codes", at);
-  if (n > longestKey) return w.refuse("key length: a key has more than 879 codes", at);
+  if (n < 0) return w.refuse(DataRule::keyPastEnd, at);
+  if (n < shortestKey) return w.refuse(DataRule::keyTooShort, at);
+  if (n > longestKey) return w.refuse(DataRule::keyTooLong, at);
   for (int64_t i = 0; i < n; ++i) {
-    if (w.bytes[at + i] > keyAlphabetSize) return w.refuse("key codes: a key byte is not a code 1 to 43", at + i);
+    if (w.bytes[at + i] > keyAlphabetSize) return w.refuse(DataRule::keyCode, at + i);
   }
   return true;
 }
@@ -57,29 +57,29 @@ bool checkKey(const Walk& w, uint64_t at, int64_t n) {
 bool checkDisplayWord(const Walk& w, uint64_t at, int64_t n) {
   uint64_t word = at + n + 1;
   int64_t length = w.textLength(word);
-  if (length < 0) return w.refuse("display word: the word runs past the end of the data set", word);
-  if (length != n) return w.refuse("key from display word: the word is not as long as its key", word);
+  if (length < 0) return w.refuse(DataRule::displayWordPastEnd, word);
+  if (length != n) return w.refuse(DataRule::displayWordLength, word);
   for (int64_t i = 0; i < n; ++i) {
     if (keyCodeOfCharacter(w.bytes[word + i]) != w.bytes[at + i]) {
-      return w.refuse("key from display word: a character does not give its key code", word + i);
+      return w.refuse(DataRule::displayWordCharacter, word + i);
     }
   }
   return true;
 }
 
 bool checkPages(const Walk& w, uint64_t countAt, int32_t* count) {
-  if (!w.holds(countAt, 2)) return w.refuse("page count: the count runs past the end of the data set", countAt);
+  if (!w.holds(countAt, 2)) return w.refuse(DataRule::pageCountPastEnd, countAt);
   *count = w.int16At(countAt);
-  if (*count < 0 || *count > pageLimit) return w.refuse("page count: the count is not 0 to 1800", countAt);
+  if (*count < 0 || *count > pageLimit) return w.refuse(DataRule::pageCountRange, countAt);
   if (!w.holds(countAt + 2, 2 * static_cast<uint64_t>(*count))) {
-    return w.refuse("pages: the pages run past the end of the data set", countAt + 2);
+    return w.refuse(DataRule::pagesPastEnd, countAt + 2);
   }
   int32_t previous = -1;
   for (int32_t i = 0; i < *count; ++i) {
     uint64_t at = countAt + 2 + 2 * static_cast<uint64_t>(i);
     int32_t page = w.int16At(at);
-    if (page < 0 || page >= pageLimit) return w.refuse("pages: a page is not 0 to 1799", at);
-    if (page <= previous) return w.refuse("pages: the pages of an entry are not strictly ascending", at);
+    if (page < 0 || page >= pageLimit) return w.refuse(DataRule::pageRange, at);
+    if (page <= previous) return w.refuse(DataRule::pagesNotAscending, at);
     previous = page;
   }
   return true;
@@ -89,7 +89,7 @@ bool checkPages(const Walk& w, uint64_t countAt, int32_t* count) {
 
 bool checkWordIndex(const unsigned char* bytes, uint32_t size, DataSetFault* fault) {
   Walk w{bytes, size, fault, wordIndexResourceId};
-  if (bytes == nullptr) return w.refuse("data set: the word index is missing", 0);
+  if (bytes == nullptr) return w.refuse(DataRule::wordIndexMissing, 0);
   uint64_t at = 0;
   const char* previousKey = nullptr;
   while (w.holds(at, 1) && bytes[at] != 0) {
@@ -97,14 +97,14 @@ bool checkWordIndex(const unsigned char* bytes, uint32_t size, DataSetFault* fau
     if (!checkKey(w, at, n) || !checkDisplayWord(w, at, n)) return false;
     const char* key = reinterpret_cast<const char*>(bytes + at);
     if (previousKey != nullptr && std::strcmp(previousKey, key) >= 0) {
-      return w.refuse("order: a key is not greater than the key before it", at);
+      return w.refuse(DataRule::keyOrder, at);
     }
     int32_t count = 0;
     if (!checkPages(w, at + 2 * n + 2, &count)) return false;
     previousKey = key;
     at += 2 * n + 4 + 2 * static_cast<uint64_t>(count);
   }
-  return checkEndMarker(w, at, "end marker: the word index does not end with two zero bytes");
+  return checkEndMarker(w, at, DataRule::wordIndexEnd);
 }
 
 namespace {
@@ -116,27 +116,27 @@ struct Trail {
 };
 
 bool checkLevel(const Walk& w, uint64_t at, int level, Trail& trail) {
-  if (level < 1 || level > 3) return w.refuse("levels: a level is not 1, 2 or 3", at + 2);
+  if (level < 1 || level > 3) return w.refuse(DataRule::levelRange, at + 2);
   if (trail.previousLevel == 0 && level != 1) {
-    return w.refuse("order of levels: the table does not begin with a chapter", at + 2);
+    return w.refuse(DataRule::firstNotChapter, at + 2);
   }
   if (level == 3 && trail.previousLevel == 1) {
-    return w.refuse("order of levels: a subsection follows a chapter directly", at + 2);
+    return w.refuse(DataRule::subsectionAfterChapter, at + 2);
   }
   trail.previousLevel = level;
   return true;
 }
 
 bool checkTitle(const Walk& w, uint64_t at, int64_t length) {
-  if (length < 0) return w.refuse("titles: the title runs past the end of the data set", at + 3);
+  if (length < 0) return w.refuse(DataRule::titlePastEnd, at + 3);
   for (int64_t i = 0; i < length; ++i) {
     if (!isTitleCharacter(w.bytes[at + 3 + i])) {
-      return w.refuse("titles: a title holds a tab, control or undefined character", at + 3 + i);
+      return w.refuse(DataRule::titleCharacter, at + 3 + i);
     }
   }
   if (length % 2 == 1) {
     uint64_t fill = at + 4 + length;
-    if (!w.holds(fill, 1) || w.bytes[fill] != 0) return w.refuse("fill byte: the fill byte is not 0", fill);
+    if (!w.holds(fill, 1) || w.bytes[fill] != 0) return w.refuse(DataRule::fillByte, fill);
   }
   return true;
 }
@@ -147,7 +147,7 @@ bool checkTrail(const Walk& w, uint64_t at, int level, int64_t length, Trail& tr
   if (level == 2) trail.section = length, trail.subsection = 0;
   if (level == 3) trail.subsection = length;
   if (trail.chapter + trail.section + trail.subsection > longestTrail) {
-    return w.refuse("titles: the titles in force at once exceed 977 characters", at + 3);
+    return w.refuse(DataRule::trailTooLong, at + 3);
   }
   return true;
 }
@@ -163,13 +163,13 @@ bool isTitleCharacter(unsigned char c) {
 
 bool checkHeadingTable(const unsigned char* bytes, uint32_t size, DataSetFault* fault) {
   Walk w{bytes, size, fault, headingTableResourceId};
-  if (bytes == nullptr) return w.refuse("data set: the heading table is missing", 0);
+  if (bytes == nullptr) return w.refuse(DataRule::headingTableMissing, 0);
   uint64_t at = 0;
   Trail trail;
   while (w.holds(at, 2) && w.int16At(at) != 0) {
     int32_t page = w.int16At(at);
-    if (page < trail.previousPage) return w.refuse("pages: a page is below 1 or below the page before it", at);
-    if (!w.holds(at, 3)) return w.refuse("levels: the entry runs past the end of the data set", at);
+    if (page < trail.previousPage) return w.refuse(DataRule::headingPage, at);
+    if (!w.holds(at, 3)) return w.refuse(DataRule::headingPastEnd, at);
     int level = static_cast<int8_t>(bytes[at + 2]);
     int64_t length = w.textLength(at + 3);
     if (!checkLevel(w, at, level, trail) || !checkTitle(w, at, length)) return false;
@@ -177,5 +177,5 @@ bool checkHeadingTable(const unsigned char* bytes, uint32_t size, DataSetFault* 
     trail.previousPage = page;
     at += 4 + length + (length % 2);
   }
-  return checkEndMarker(w, at, "end marker: the heading table does not end with a page of 0");
+  return checkEndMarker(w, at, DataRule::headingTableEnd);
 }

@@ -17,10 +17,20 @@ using WordEntry = unsigned char;
 constexpr int wordIndexResourceId = 103;
 constexpr int headingTableResourceId = 104;
 
-constexpr int keyAlphabetSize = 43;
-constexpr int pageLimit = 1800;          // pages 0..1799
-constexpr uint32_t longestKey = 879;     // longest word line must fit lineText
-constexpr uint32_t longestTrail = 977;   // titles in force at once, see result rows
+// The formats' limits. The rule sentences quote them, so each is also a
+// macro that a sentence can spell; nothing else uses the macros.
+#define QUIREL_KEY_ALPHABET_SIZE 43
+#define QUIREL_PAGE_LIMIT 1800
+#define QUIREL_LAST_PAGE 1799
+#define QUIREL_SHORTEST_KEY 2
+#define QUIREL_LONGEST_KEY 879
+#define QUIREL_LONGEST_TRAIL 977
+constexpr int keyAlphabetSize = QUIREL_KEY_ALPHABET_SIZE;
+constexpr int pageLimit = QUIREL_PAGE_LIMIT;                 // pages 0..1799
+static_assert(QUIREL_LAST_PAGE == pageLimit - 1);
+constexpr uint32_t shortestKey = QUIREL_SHORTEST_KEY;        // a one-code key could never be found
+constexpr uint32_t longestKey = QUIREL_LONGEST_KEY;          // longest word line must fit lineText
+constexpr uint32_t longestTrail = QUIREL_LONGEST_TRAIL;      // titles in force at once, see result rows
 
 // Walking one word entry; every reader finds its fields from the key length.
 uint32_t keyLength(const WordEntry* entry);
@@ -53,10 +63,24 @@ bool isTitleCharacter(unsigned char c);
 // The bucket table leads from the first two key codes to the first word.
 void buildBucketTable();
 
+// The rules of the two formats, one way of breaking each. The program, the
+// script driver and the data tool all show a broken rule by its one German
+// sentence (cp1252).
+enum class DataRule : uint8_t {
+  wordIndexMissing, keyPastEnd, keyTooShort, keyTooLong, keyCode,
+  displayWordPastEnd, displayWordLength, displayWordCharacter, keyOrder,
+  pageCountPastEnd, pageCountRange, pagesPastEnd, pageRange, pagesNotAscending,
+  wordIndexEnd, bytesAfterEnd,
+  headingTableMissing, headingPastEnd, headingPage, levelRange, firstNotChapter,
+  subsectionAfterChapter, titlePastEnd, titleCharacter, fillByte, trailTooLong,
+  headingTableEnd,
+};
+const char* dataRuleText(DataRule rule);
+
 // Load-time checks of every rule of the two formats. Each walk is bounded by
 // the recorded size; on a violation the fault names the rule and the offset.
 struct DataSetFault {
-  const char* rule;   // a fixed English sentence naming the broken rule
+  DataRule rule;      // the broken rule
   uint32_t offset;    // byte offset in the data set where it was found
   int dataSet;        // wordIndexResourceId or headingTableResourceId
 };

@@ -37,54 +37,46 @@ TEST_P(PackRefusal, IsReportedAndReplacesNothing) {
             (std::vector<std::string>{"heading_table.bin", "headings.tsv", "word_index.bin", "words.tsv"}));
 }
 
+// The lists' own form, and the data-set rules by their one sentence each.
 INSTANTIATE_TEST_SUITE_P(Words, PackRefusal, ::testing::Values(
-    Refusal{"Achse\t1\nKurbel 3\n", goodHeadings, "words.tsv:2: expected a word and its pages separated by one tab"},
-    Refusal{"Achse\t1\tnoch\n", goodHeadings, "words.tsv:1: expected a word and its pages"},
-    Refusal{"\n", goodHeadings, "words.tsv:1: expected a word and its pages"},
-    Refusal{"Achse\t1800\n", goodHeadings, "words.tsv:1: page \"1800\" is not a number from 0 to 1799"},
-    Refusal{"Achse\t-1\n", goodHeadings, "words.tsv:1: page \"-1\" is not a number"},
-    Refusal{"Achse\t1,,2\n", goodHeadings, "words.tsv:1: page \"\" is not a number"},
-    Refusal{"Achse\t\n", goodHeadings, "words.tsv:1: no pages"},
-    Refusal{"Achse\t5,3\n", goodHeadings, "words.tsv:1: page 3 does not follow 5 in ascending order"},
-    Refusal{"Achse\t5,5\n", goodHeadings, "words.tsv:1: page 5 does not follow 5"},
-    Refusal{"Achse\t1\nACHSE\t2\n", goodHeadings, "words.tsv:2: same key as line 1"},
-    Refusal{"Caf\xC3\xA9\t1\n", goodHeadings, "words.tsv:1: word holds a character outside the key alphabet"},
-    Refusal{"Kurbel welle\t1\n", goodHeadings, "words.tsv:1: word holds a character outside the key alphabet"},
-    Refusal{"A\t1\n", goodHeadings, "words.tsv:1: word has 1 characters, not 2 to 40"},
-    Refusal{"Donaudampfschifffahrtsgesellschaftskapit\xC3\xA4\t1\n", goodHeadings, "words.tsv:1: word has 41 characters"},
-    Refusal{"Achse\t1\nK\xFCrbel\t2\n", goodHeadings, "words.tsv:2: invalid UTF-8 at byte 1"},
-    Refusal{"Achse\t1\r\n", goodHeadings, "words.tsv:1: page \"1\r\" is not a number"},
-    Refusal{"Achse\t+5\n", goodHeadings, "words.tsv:1: page \"+5\" is not a number"},
-    Refusal{"Achse\t 5\n", goodHeadings, "words.tsv:1: page \" 5\" is not a number"},
-    Refusal{"Achse\t99999\n", goodHeadings, "words.tsv:1: page \"99999\" is not a number from 0 to 1799"},
-    Refusal{"Achse\t4294967297\n", goodHeadings, "words.tsv:1: page \"4294967297\" is not a number"},
-    Refusal{"Achse\t0x10\n", goodHeadings, "words.tsv:1: page \"0x10\" is not a number"},
-    Refusal{"Ach\x7Fse\t1\n", goodHeadings, "words.tsv:1: word holds a character outside the key alphabet"},
-    Refusal{"\t1\n", goodHeadings, "words.tsv:1: empty word"},
-    Refusal{"Achse\t1\nKurbel\t2\nKurbe\xC0\xAFl\t3\n", goodHeadings, "words.tsv:3: invalid UTF-8 at byte 5"},
-    Refusal{"Ach\xED\xA0\x80se\t1\n", goodHeadings, "words.tsv:1: invalid UTF-8 at byte 3"},
-    Refusal{"Achse\t1\n\nKurbel\t2\n", goodHeadings, "words.tsv:2: expected a word and its pages"}));
+    Refusal{"Achse\t1\nKurbel 3\n", goodHeadings, "words.tsv:2: erwartet: ein Wort und seine Seiten, getrennt durch einen Tabulator"},
+    Refusal{"Achse\t1\tnoch\n", goodHeadings, "words.tsv:1: erwartet: ein Wort und seine Seiten"},
+    Refusal{"Achse\t1\n\nKurbel\t2\n", goodHeadings, "words.tsv:2: erwartet: ein Wort und seine Seiten"},
+    Refusal{"Achse\t\n", goodHeadings, "words.tsv:1: keine Seiten"},
+    Refusal{"Achse\t1,,2\n", goodHeadings, "words.tsv:1: Seite \"\" ist keine Zahl"},
+    Refusal{"Achse\t-1\n", goodHeadings, "words.tsv:1: Seite \"-1\" ist keine Zahl"},
+    Refusal{"Achse\t+5\n", goodHeadings, "words.tsv:1: Seite \"+5\" ist keine Zahl"},
+    Refusal{"Achse\t1\r\n", goodHeadings, "words.tsv:1: Seite \"1\r\" ist keine Zahl"},
+    Refusal{"Achse\t4294967297\n", goodHeadings, "words.tsv:1: Seite \"4294967297\" ist keine Zahl"},
+    Refusal{"Achse\t1\nKurbel\t1800\n", goodHeadings, "words.tsv:2: Eine Seite liegt nicht zwischen 0 und 1799"},
+    Refusal{"Achse\t99999\n", goodHeadings, "words.tsv:1: Eine Seite liegt nicht zwischen 0 und 1799"},
+    Refusal{"Achse\t1\nACHSE\t2\n", goodHeadings, "words.tsv:2: derselbe Schlüssel wie Zeile 1"},
+    Refusal{"Caf\xC3\xA9\t1\n", goodHeadings, "words.tsv:1: Ein Zeichen des Anzeigeworts ergibt nicht seinen Schlüsselcode"},
+    Refusal{"Ach\x7Fse\t1\n", goodHeadings, "words.tsv:1: Ein Zeichen des Anzeigeworts ergibt nicht seinen Schlüsselcode"},
+    Refusal{"\t1\n", goodHeadings, "words.tsv:1: leeres Wort"},
+    Refusal{"A\t1\n", goodHeadings, "words.tsv:1: das Wort hat 1 Zeichen, nicht 2 bis 40"},
+    Refusal{"Donaudampfschifffahrtsgesellschaftskapit\xC3\xA4\t1\n", goodHeadings, "words.tsv:1: das Wort hat 41 Zeichen"},
+    Refusal{"Achse\t1\nK\xFCrbel\t2\n", goodHeadings, "words.tsv:2: ungültiges UTF-8 bei Byte 1"},
+    Refusal{"Ach\xED\xA0\x80se\t1\n", goodHeadings, "words.tsv:1: ungültiges UTF-8 bei Byte 3"}));
 
 INSTANTIATE_TEST_SUITE_P(Headings, PackRefusal, ::testing::Values(
-    Refusal{goodWords, "1\t1\t1. Kapitel\n2\t2\n", "headings.tsv:2: expected page, level and title separated by tabs"},
-    Refusal{goodWords, "1\t1\t1. Kapitel\twas\n", "headings.tsv:1: title contains a tab"},
-    Refusal{goodWords, "1\t1\t1. Kapitel\x01\n", "headings.tsv:1: title contains a control character"},
-    Refusal{goodWords, "1\t1\t1. Kapitel\r\n", "headings.tsv:1: title contains a control character"},
-    Refusal{goodWords, "0\t1\t1. Kapitel\n", "headings.tsv:1: page \"0\" is not a number from 1 to 1799"},
-    Refusal{goodWords, "1800\t1\t1. Kapitel\n", "headings.tsv:1: page \"1800\" is not a number from 1 to 1799"},
-    Refusal{goodWords, "1\t4\t1. Kapitel\n", "headings.tsv:1: level \"4\" is not 1, 2 or 3"},
-    Refusal{goodWords, "1\t1\t\n", "headings.tsv:1: empty title"},
-    Refusal{goodWords, "5\t1\t1. Kapitel\n4\t2\t1.1 Abschnitt\n", "headings.tsv:2: page 4 lies before the previous heading's page 5"},
-    Refusal{goodWords, "1\t2\t1.1 Abschnitt\n", "headings.tsv:1: the first heading is not a chapter"},
-    Refusal{goodWords, "1\t1\t1. Kapitel\n1\t3\t1.0.1 Unter\n", "headings.tsv:2: subsection without a section before it"},
-    Refusal{goodWords, "1\t1\t1. \xE2\x86\x92\n", "headings.tsv:1: character U+2192 has no cp1252 form"},
-    Refusal{goodWords, "1\t1\t1. Kapitel \xC3\n", "headings.tsv:1: invalid UTF-8 at byte 11"},
-    Refusal{goodWords, "1\t1\t1. Kap\x7Fitel\n", "headings.tsv:1: title contains a control character"},
-    Refusal{goodWords, "1\t1\t1. Kap\xC2\x85itel\n", "headings.tsv:1: character U+0085 has no cp1252 form"},
-    Refusal{goodWords, "1\t1\t1. Kap\x1Bitel\n", "headings.tsv:1: title contains a control character"},
-    Refusal{goodWords, "-1\t1\t1. Kapitel\n", "headings.tsv:1: page \"-1\" is not a number from 1 to 1799"},
-    Refusal{goodWords, "1\t\t1. Kapitel\n", "headings.tsv:1: level \"\" is not 1, 2 or 3"},
-    Refusal{goodWords, "1\t1\t1. Kapitel\n2\t2\t1.1 Ab\xE0\x80\x80schnitt\n", "headings.tsv:2: invalid UTF-8 at byte 6"}));
+    Refusal{goodWords, "1\t1\t1. Kapitel\n2\t2\n", "headings.tsv:2: erwartet: Seite, Ebene und Titel, getrennt durch Tabulatoren"},
+    Refusal{goodWords, "1\t1\t1. Kapitel\twas\n", "headings.tsv:1: der Titel enthält einen Tabulator"},
+    Refusal{goodWords, "-1\t1\t1. Kapitel\n", "headings.tsv:1: Seite \"-1\" ist keine Zahl"},
+    Refusal{goodWords, "1\t\t1. Kapitel\n", "headings.tsv:1: Ebene \"\" ist keine Zahl"},
+    Refusal{goodWords, "1\t1\t\n", "headings.tsv:1: leerer Titel"},
+    Refusal{goodWords, "1\t1\t1. \xE2\x86\x92\n", "headings.tsv:1: das Zeichen U+2192 gibt es in cp1252 nicht"},
+    Refusal{goodWords, "1\t1\t1. Kap\xC2\x85itel\n", "headings.tsv:1: das Zeichen U+0085 gibt es in cp1252 nicht"},
+    Refusal{goodWords, "1\t1\t1. Kapitel \xC3\n", "headings.tsv:1: ungültiges UTF-8 bei Byte 11"},
+    Refusal{goodWords, "1\t1\t1. Kapitel\n2\t2\t1.1 Ab\xE0\x80\x80schnitt\n", "headings.tsv:2: ungültiges UTF-8 bei Byte 6"},
+    Refusal{goodWords, "0\t1\t1. Kapitel\n", "headings.tsv:1: Eine Seite liegt unter 1 oder unter der Seite davor"},
+    Refusal{goodWords, "5\t1\t1. Kapitel\n4\t2\t1.1 Abschnitt\n", "headings.tsv:2: Eine Seite liegt unter 1 oder unter der Seite davor"},
+    Refusal{goodWords, "1\t4\t1. Kapitel\n", "headings.tsv:1: Eine Ebene ist nicht 1, 2 oder 3"},
+    Refusal{goodWords, "1\t2\t1.1 Abschnitt\n", "headings.tsv:1: Die Tabelle beginnt nicht mit einem Kapitel"},
+    Refusal{goodWords, "1\t1\t1. Kapitel\n1\t3\t1.0.1 Unter\n", "headings.tsv:2: Ein Unterabschnitt folgt direkt auf ein Kapitel"},
+    Refusal{goodWords, "1\t1\t1. Kapitel\x01\n", "headings.tsv:1: Ein Titel enthält einen Tabulator, ein Steuerzeichen"},
+    Refusal{goodWords, "1\t1\t1. Kapitel\r\n", "headings.tsv:1: Ein Titel enthält einen Tabulator, ein Steuerzeichen"},
+    Refusal{goodWords, "1\t1\t1. Kap\xC2\x81itel\n", "headings.tsv:1: Ein Titel enthält einen Tabulator, ein Steuerzeichen"}));
 
 TEST(PackRefusal, AHeadingTrailOverTheLineLimitIsRefused) {
   const std::string title(400, 'x');
@@ -97,7 +89,7 @@ TEST(PackRefusal, AHeadingTrailOverTheLineLimitIsRefused) {
                                scratch.path("w.bin"), scratch.path("h.bin")}, scratch);
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, scratch.path("headings.tsv") +
-                         ":4: chapter, section and subsection titles have 978 characters together, more than 977\n");
+                         ":4: Die gleichzeitig geltenden Titel haben zusammen mehr als 977 Zeichen\n");
   EXPECT_EQ(scratch.names(), (std::vector<std::string>{"headings.tsv", "words.tsv"}));
 }
 
@@ -137,9 +129,9 @@ TEST(PackRefusal, EveryBrokenLineIsReportedNotOnlyTheFirst) {
   const ToolRun run = runTool({"pack", scratch.path("words.tsv"), scratch.path("headings.tsv"),
                                scratch.path("w.bin"), scratch.path("h.bin")}, scratch);
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err, scratch.path("words.tsv") + ":2: word has 1 characters, not 2 to 40\n" +
-                         scratch.path("words.tsv") + ":4: word has 1 characters, not 2 to 40\n" +
-                         scratch.path("headings.tsv") + ":1: level \"0\" is not 1, 2 or 3\n");
+  EXPECT_EQ(run.err, scratch.path("words.tsv") + ":2: das Wort hat 1 Zeichen, nicht 2 bis 40\n" +
+                         scratch.path("words.tsv") + ":4: das Wort hat 1 Zeichen, nicht 2 bis 40\n" +
+                         scratch.path("headings.tsv") + ":1: Eine Ebene ist nicht 1, 2 oder 3\n");
 }
 
 struct ExtractRefusal {
@@ -171,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(Inputs, ExtractRefusalTest, ::testing::Values(
                    "PDF page 3: first line does not end with the folio \"2 / N\""},
     ExtractRefusal{"Titel\n\fKopf 1 / 2\nText\n\f", goodOutline, "the text has 2 pages, fewer than 3"},
     ExtractRefusal{"Titel\n\fKopf 1 / 2\nT\xE4xt\n\fKopf 2 / 2\n\f", goodOutline,
-                   "PDF page 2, line 2: invalid UTF-8 at byte 1"},
+                   "PDF page 2, line 2: ungültiges UTF-8 bei Byte 1"},
     ExtractRefusal{goodBook, "+\t\t\"Kapitel\"\t#page=2\n+\t\tKapitel\t#page=2\n", "outline.txt:2: title does not begin with a quote"},
     ExtractRefusal{goodBook, "+\"Kapitel\"\t#page=2\n", "outline.txt:1: no tab before the title"},
     ExtractRefusal{goodBook, "+\t\t\"Kapitel\t#page=2\n", "outline.txt:1: title has no closing quote"},

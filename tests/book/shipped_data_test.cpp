@@ -20,7 +20,7 @@ TEST(ShippedData, WordIndexPassesItsCheckAndHasTheExpectedEntries) {
   const std::string index = readFile(dataFile("word_index.bin"));
   const auto* bytes = reinterpret_cast<const unsigned char*>(index.data());
   DataSetFault fault{};
-  ASSERT_TRUE(checkWordIndex(bytes, static_cast<uint32_t>(index.size()), &fault)) << fault.rule << " at " << fault.offset;
+  ASSERT_TRUE(checkWordIndex(bytes, static_cast<uint32_t>(index.size()), &fault)) << dataRuleText(fault.rule) << " at " << fault.offset;
   int entries = 0;
   int highestPage = 0;
   for (const WordEntry* entry = bytes; entry != nullptr; entry = nextEntry(entry)) {
@@ -36,7 +36,7 @@ TEST(ShippedData, HeadingTablePassesItsCheckAndHasTheExpectedHeadings) {
   const std::string table = readFile(dataFile("heading_table.bin"));
   const auto* bytes = reinterpret_cast<const unsigned char*>(table.data());
   DataSetFault fault{};
-  ASSERT_TRUE(checkHeadingTable(bytes, static_cast<uint32_t>(table.size()), &fault)) << fault.rule << " at " << fault.offset;
+  ASSERT_TRUE(checkHeadingTable(bytes, static_cast<uint32_t>(table.size()), &fault)) << dataRuleText(fault.rule) << " at " << fault.offset;
   int perLevel[4] = {};
   for (const unsigned char* heading = bytes; headingPage(heading) != 0; heading = nextHeading(heading))
     ++perLevel[headingLevel(heading)];

@@ -2,6 +2,8 @@
 // and refuses what it cannot store with the item and a reason.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "producer/data_producer.h"
 #include "test_data.h"
 
@@ -12,7 +14,7 @@ using Bytes = std::vector<unsigned char>;
 Bytes wordIndex(const std::vector<ProducerWord>& words) {
   Bytes bytes;
   ProducerError error;
-  EXPECT_TRUE(produceWordIndex(words, bytes, error)) << error.reason;
+  EXPECT_TRUE(produceWordIndex(words, bytes, error)) << dataRuleText(error.rule);
   return bytes;
 }
 
@@ -42,44 +44,50 @@ TEST(DataProducer, EqualKeysMergeIntoTheFirstForm) {
   EXPECT_EQ(merged[0], 0x13);
 }
 
+// What the checks refuse comes back as the rule and the item that broke it.
 struct Refusal {
   std::vector<ProducerWord> words;
   std::size_t item;
-  const char* reason;
+  DataRule rule;
 };
 
 TEST(DataProducer, RefusesWhatCannotBeStored) {
   const Refusal cases[] = {
-      {{{"gut", {1}}, {"caf\xE9", {2}}}, 1, "outside the key alphabet"},
-      {{{"zwei Worte", {1}}}, 0, "outside the key alphabet"},
-      {{{"gut", {1800}}}, 0, "page 1800 is not 0 to 1799"},
-      {{{"gut", {-1}}}, 0, "page -1 is not 0 to 1799"},
-      {{{std::string(880, 'a'), {1}}}, 0, "longer than 879"},
+      {{{"gut", {1}}, {"caf\xE9", {2}}}, 1, DataRule::displayWordCharacter},
+      {{{"zwei Worte", {1}}}, 0, DataRule::displayWordCharacter},
+      {{{"gut", {1}}, {"mehr", {1800}}}, 1, DataRule::pageRange},
+      {{{"zu", {2}}, {"gut", {-1}}}, 1, DataRule::pageRange},
+      {{{"gut", {70000}}}, 0, DataRule::pageRange},
+      {{{"ab", {1}}, {"zz", {1}}, {std::string(880, 'm'), {1}}}, 2, DataRule::keyTooLong},
   };
   for (const Refusal& c : cases) {
     Bytes bytes;
-    ProducerError error;
-    EXPECT_FALSE(produceWordIndex(c.words, bytes, error)) << c.reason;
-    EXPECT_EQ(error.item, c.item) << c.reason;
-    EXPECT_NE(error.reason.find(c.reason), std::string::npos) << error.reason;
+    ProducerError error{};
+    EXPECT_FALSE(produceWordIndex(c.words, bytes, error)) << dataRuleText(c.rule);
+    EXPECT_EQ(error.item, c.item) << dataRuleText(c.rule);
+    EXPECT_EQ(error.rule, c.rule) << dataRuleText(error.rule);
   }
 }
 
 TEST(DataProducer, RefusesHeadingsThatBreakTheTable) {
-  const std::pair<std::vector<ProducerHeading>, const char*> cases[] = {
-      {{{1, 2, "1.1 a"}}, "begin with a chapter"},
-      {{{1, 1, "1. a"}, {2, 3, "1.0.1 b"}}, "subsection follows a chapter"},
-      {{{5, 1, "1. a"}, {4, 2, "1.1 b"}}, "below the page"},
-      {{{0, 1, "1. a"}}, "not 1 to 32767"},
-      {{{1, 4, "x"}}, "level is not 1, 2 or 3"},
-      {{{1, 1, "a\tb"}}, "tab, control"},
-      {{{1, 1, std::string(978, 'x')}}, "exceed 977"},
+  const std::tuple<std::vector<ProducerHeading>, std::size_t, DataRule> cases[] = {
+      {{{1, 2, "1.1 a"}}, 0, DataRule::firstNotChapter},
+      {{{1, 1, "1. a"}, {2, 3, "1.0.1 b"}}, 1, DataRule::subsectionAfterChapter},
+      {{{5, 1, "1. a"}, {4, 2, "1.1 b"}}, 1, DataRule::headingPage},
+      {{{0, 1, "1. a"}}, 0, DataRule::headingPage},
+      {{{1, 1, "1. a"}, {40000, 2, "1.1 b"}}, 1, DataRule::headingPage},
+      {{{1, 4, "x"}}, 0, DataRule::levelRange},
+      {{{1, 1, "x"}, {1, 257, "y"}}, 1, DataRule::levelRange},
+      {{{1, 1, "a\tb"}}, 0, DataRule::titleCharacter},
+      {{{1, 1, std::string("a\0b", 3)}}, 0, DataRule::titleCharacter},
+      {{{1, 1, "1. a"}, {1, 2, std::string(975, 'x')}}, 1, DataRule::trailTooLong},
   };
-  for (const auto& [table, reason] : cases) {
+  for (const auto& [table, item, rule] : cases) {
     Bytes bytes;
-    ProducerError error;
-    EXPECT_FALSE(produceHeadingTable(table, bytes, error)) << reason;
-    EXPECT_NE(error.reason.find(reason), std::string::npos) << error.reason;
+    ProducerError error{};
+    EXPECT_FALSE(produceHeadingTable(table, bytes, error)) << dataRuleText(rule);
+    EXPECT_EQ(error.item, item) << dataRuleText(rule);
+    EXPECT_EQ(error.rule, rule) << dataRuleText(error.rule);
   }
 }
 

@@ -19,12 +19,12 @@ static void resetSlots() {
 
 void installBook(const std::vector<ProducerWord>& words, const std::vector<ProducerHeading>& headings) {
   ProducerError error;
-  ASSERT_TRUE(produceWordIndex(words, indexBytes, error)) << error.item << ": " << error.reason;
-  ASSERT_TRUE(produceHeadingTable(headings, headingBytes, error)) << error.item << ": " << error.reason;
+  ASSERT_TRUE(produceWordIndex(words, indexBytes, error)) << error.item << ": " << dataRuleText(error.rule);
+  ASSERT_TRUE(produceHeadingTable(headings, headingBytes, error)) << error.item << ": " << dataRuleText(error.rule);
   DataSetFault fault{};
   ASSERT_TRUE(installDataSets(indexBytes.data(), static_cast<uint32_t>(indexBytes.size()),
                               headingBytes.data(), static_cast<uint32_t>(headingBytes.size()), &fault))
-      << fault.rule;
+      << dataRuleText(fault.rule);
   resetSlots();
 }
 

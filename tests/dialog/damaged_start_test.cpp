@@ -9,9 +9,9 @@
 namespace {
 
 #ifdef DAMAGED_HEADING_TABLE
-const char expectedFault[] = "\xC3\x9C" "berschriftentabelle, Byte 8: levels: a level is not 1, 2 or 3\n";
+const char expectedFault[] = "\xC3\x9C" "berschriftentabelle, Byte 8: Eine Ebene ist nicht 1, 2 oder 3\n";
 #else
-const char expectedFault[] = "Wortindex, Byte 0: key: the key runs past the end of the data set\n";
+const char expectedFault[] = "Wortindex, Byte 0: Ein Schl\xC3\xBC" "ssel reicht \xC3\xBC" "ber das Ende des Datensatzes hinaus\n";
 #endif
 
 TEST(DamagedStart, ReportsTheRuleAndTheByteAndEndsWithOne) {
@@ -25,7 +25,7 @@ TEST(DamagedStart, ReportsTheRuleAndTheByteAndEndsWithOne) {
 }
 
 TEST(DamagedStart, TheMessageIsCutToItsBuffer) {
-  const DataSetFault fault{"order: a key is not greater than the key before it", 4000000000u, wordIndexResourceId};
+  const DataSetFault fault{DataRule::keyOrder, 4000000000u, wordIndexResourceId};
   char text[100];
   formatRefusal(fault, nullptr, text, sizeof text);
   EXPECT_EQ(std::string(text), std::string(damagedDataMessage) + "\nWortindex, By");

@@ -49,8 +49,8 @@ void installTestBook() {
   std::vector<ProducerHeading> headings = {{5, 1, "1. Antrieb"}, {40, 2, "1.2 Wellen"}};
   static std::vector<unsigned char> indexBytes, headingBytes;
   ProducerError error;
-  ASSERT_TRUE(produceWordIndex(words, indexBytes, error)) << error.reason;
-  ASSERT_TRUE(produceHeadingTable(headings, headingBytes, error)) << error.reason;
+  ASSERT_TRUE(produceWordIndex(words, indexBytes, error)) << dataRuleText(error.rule);
+  ASSERT_TRUE(produceHeadingTable(headings, headingBytes, error)) << dataRuleText(error.rule);
   DataSetFault fault{};
   ASSERT_TRUE(installDataSets(indexBytes.data(), static_cast<uint32_t>(indexBytes.size()),
                               headingBytes.data(), static_cast<uint32_t>(headingBytes.size()), &fault));

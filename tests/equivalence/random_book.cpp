@@ -42,12 +42,12 @@ std::vector<ProducerWord> randomWords(std::mt19937& random, int count, int longe
 
 void installWords(const std::vector<ProducerWord>& words) {
   ProducerError error;
-  ASSERT_TRUE(produceWordIndex(words, indexBytes, error)) << error.item << ": " << error.reason;
-  ASSERT_TRUE(produceHeadingTable({}, headingBytes, error)) << error.reason;
+  ASSERT_TRUE(produceWordIndex(words, indexBytes, error)) << error.item << ": " << dataRuleText(error.rule);
+  ASSERT_TRUE(produceHeadingTable({}, headingBytes, error)) << dataRuleText(error.rule);
   DataSetFault fault{};
   ASSERT_TRUE(installDataSets(indexBytes.data(), static_cast<uint32_t>(indexBytes.size()),
                               headingBytes.data(), static_cast<uint32_t>(headingBytes.size()), &fault))
-      << fault.rule;
+      << dataRuleText(fault.rule);
 }
 
 bool installBuiltInBook() {

@@ -39,7 +39,7 @@ TEST(DamagedData, EveryCutOfTheShippedWordIndexIsRefused) {
   for (size_t length : cutPoints(whole.size())) {
     Verdict verdict = checkedWordIndex(cut(whole, length));
     EXPECT_FALSE(verdict.accepted) << length;
-    EXPECT_LE(verdict.offset, length) << length << ": " << verdict.rule;
+    EXPECT_LE(verdict.offset, length) << length << ": " << dataRuleText(verdict.rule);
   }
 }
 
@@ -48,7 +48,7 @@ TEST(DamagedData, EveryCutOfTheShippedHeadingTableIsRefused) {
   for (size_t length : cutPoints(whole.size())) {
     Verdict verdict = checkedHeadingTable(cut(whole, length));
     EXPECT_FALSE(verdict.accepted) << length;
-    EXPECT_LE(verdict.offset, length) << length << ": " << verdict.rule;
+    EXPECT_LE(verdict.offset, length) << length << ": " << dataRuleText(verdict.rule);
   }
 }
 

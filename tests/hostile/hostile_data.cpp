@@ -24,7 +24,7 @@ Bytes readData(const char* name) {
 Verdict verdict(const Bytes& bytes, bool (*check)(const unsigned char*, uint32_t, DataSetFault*)) {
   std::unique_ptr<unsigned char[]> copy(new unsigned char[bytes.empty() ? 1 : bytes.size()]);
   std::copy(bytes.begin(), bytes.end(), copy.get());
-  DataSetFault fault{"", 0, 0};
+  DataSetFault fault{};
   bool accepted = check(copy.get(), static_cast<uint32_t>(bytes.size()), &fault);
   return {accepted, fault.rule, fault.offset};
 }

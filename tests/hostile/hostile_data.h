@@ -27,7 +27,7 @@ Bytes shippedHeadingTable();
 // The checks' verdict on a data set held in an allocation of its own size.
 struct Verdict {
   bool accepted;
-  std::string rule;
+  DataRule rule;
   uint32_t offset;
 };
 Verdict checkedWordIndex(const Bytes& bytes);

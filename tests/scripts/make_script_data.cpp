@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
   std::vector<unsigned char> index, table;
   ProducerError error;
   if (!produceWordIndex(words(), index, error) || !produceHeadingTable(headings(), table, error)) {
-    std::fprintf(stderr, "item %zu: %s\n", error.item, error.reason.c_str());
+    std::fprintf(stderr, "item %zu: %s\n", error.item, dataRuleText(error.rule));
     return 1;
   }
   return write(directory + "/small_index.bin", index) && write(directory + "/small_headings.bin", table) ? 0 : 1;

@@ -31,7 +31,7 @@ bool addPageLines(const std::string& pageText, int pdfPage, int page,
     std::size_t badOffset = 0;
     if (!decodeUtf8(pageLines[i], line.text, badOffset)) {
       error = "PDF page " + std::to_string(pdfPage) + ", line " + std::to_string(i + 1) +
-              ": invalid UTF-8 at byte " + std::to_string(badOffset);
+              ": ungültiges UTF-8 bei Byte " + std::to_string(badOffset);
       return false;
     }
     lines.push_back(std::move(line));

@@ -8,6 +8,7 @@
 #include "producer/data_producer.h"
 #include "index/word_index.h"
 #include "outline_reader.h"
+#include "text_codec.h"
 #include "tsv_files.h"
 #include "word_tally.h"
 
@@ -31,54 +32,6 @@ bool parsePdfPage(const std::string& text, int& page) {
 int refuse(std::ostream& err, const std::vector<std::string>& errors) {
   for (const std::string& error : errors) err << error << '\n';
   return 1;
-}
-
-std::string asText(const std::vector<unsigned char>& bytes) { return {bytes.begin(), bytes.end()}; }
-
-bool packWords(const Arguments& a, std::string& bytes, std::vector<std::string>& errors) {
-  std::string text;
-  std::string error;
-  if (!readWholeFile(a[0], text, error)) return errors.push_back(error), false;
-  std::vector<ProducerWord> words;
-  std::vector<std::size_t> lineOf;
-  if (!readWordsTsv(text, a[0], words, lineOf, errors)) return false;
-  std::vector<unsigned char> packed;
-  ProducerError fault{};
-  if (!produceWordIndex(words, packed, fault)) {
-    errors.push_back(a[0] + ":" + std::to_string(lineOf.at(fault.item)) + ": " + fault.reason);
-    return false;
-  }
-  DataSetFault check{};
-  if (!checkWordIndex(packed.data(), static_cast<uint32_t>(packed.size()), &check)) {
-    errors.push_back(a[2] + ": packed word index fails its check at offset " +
-                     std::to_string(check.offset) + ": " + check.rule);
-    return false;
-  }
-  bytes = asText(packed);
-  return true;
-}
-
-bool packHeadings(const Arguments& a, std::string& bytes, std::vector<std::string>& errors) {
-  std::string text;
-  std::string error;
-  if (!readWholeFile(a[1], text, error)) return errors.push_back(error), false;
-  std::vector<ProducerHeading> headings;
-  std::vector<std::size_t> lineOf;
-  if (!readHeadingsTsv(text, a[1], headings, lineOf, errors)) return false;
-  std::vector<unsigned char> packed;
-  ProducerError fault{};
-  if (!produceHeadingTable(headings, packed, fault)) {
-    errors.push_back(a[1] + ":" + std::to_string(lineOf.at(fault.item)) + ": " + fault.reason);
-    return false;
-  }
-  DataSetFault check{};
-  if (!checkHeadingTable(packed.data(), static_cast<uint32_t>(packed.size()), &check)) {
-    errors.push_back(a[3] + ": packed heading table fails its check at offset " +
-                     std::to_string(check.offset) + ": " + check.rule);
-    return false;
-  }
-  bytes = asText(packed);
-  return true;
 }
 
 }  // namespace
@@ -120,8 +73,8 @@ int packCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
   }
   std::vector<std::string> errors;
   std::string wordIndex, headingTable;
-  const bool wordsPacked = packWords(a, wordIndex, errors);
-  const bool headingsPacked = packHeadings(a, headingTable, errors);
+  const bool wordsPacked = packWordList(a[0], wordIndex, errors);
+  const bool headingsPacked = packHeadingList(a[1], headingTable, errors);
   if (!wordsPacked || !headingsPacked) return refuse(err, errors);
   std::string error;
   if (!replaceFiles({{a[2], wordIndex}, {a[3], headingTable}}, error)) return refuse(err, {error});
@@ -151,9 +104,9 @@ int statsCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
       out << "## " << path << " (heading table)\n\n" << headingTableStats(bytes, size) << '\n';
     } else {
       result = refuse(err, {path + ": not a valid data set; as a word index, at offset " +
-                            std::to_string(asIndex.offset) + ": " + asIndex.rule +
+                            std::to_string(asIndex.offset) + ": " + ruleSentence(asIndex.rule) +
                             "; as a heading table, at offset " + std::to_string(asTable.offset) + ": " +
-                            asTable.rule});
+                            ruleSentence(asTable.rule)});
     }
   }
   return result;

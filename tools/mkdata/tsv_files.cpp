@@ -3,6 +3,7 @@
 #include <map>
 
 #include "index/word_index.h"
+#include "file_output.h"
 #include "text_codec.h"
 #include "word_scanner.h"
 
@@ -32,137 +33,59 @@ std::vector<std::string> splitFields(const std::string& line, char separator) {
   return fields;
 }
 
-bool parseNumber(const std::string& text, int lowest, int highest, int& value) {
+// A field of decimal digits; the range is the data-set rules' to judge.
+bool parseNumber(const std::string& text, int& value) {
   if (text.empty() || text.size() > 5) return false;
   value = 0;
   for (char c : text) {
     if (c < '0' || c > '9') return false;
     value = value * 10 + (c - '0');
   }
-  return value >= lowest && value <= highest;
+  return true;
 }
 
-bool hasControlCharacter(const std::string& cp1252) {
-  for (char c : cp1252) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F || (byte >= 0x80 && byte < 0xA0 && cp1252CodePoint(byte) == byte))
-      return true;
-  }
+bool refuse(std::string& reason, std::string why) {
+  reason = std::move(why);
   return false;
 }
 
-// Pages must already be in the form the data set stores them: ascending,
-// each once, each a valid page-map index.
+// Pages in any order; the producer sorts them and drops repeats.
 bool parsePages(const std::string& field, std::vector<int>& pages, std::string& reason) {
-  if (field.empty()) {
-    reason = "no pages";
-    return false;
-  }
+  if (field.empty()) return refuse(reason, "keine Seiten");
   for (const std::string& item : splitFields(field, ',')) {
     int page = 0;
-    if (!parseNumber(item, 0, pageLimit - 1, page)) {
-      reason = "page \"" + item + "\" is not a number from 0 to " + std::to_string(pageLimit - 1);
-      return false;
-    }
-    if (!pages.empty() && page <= pages.back()) {
-      reason = "page " + item + " does not follow " + std::to_string(pages.back()) + " in ascending order";
-      return false;
-    }
+    if (!parseNumber(item, page)) return refuse(reason, "Seite \"" + item + "\" ist keine Zahl");
     pages.push_back(page);
   }
   return true;
 }
 
+// The list's own limits on a word (those of the word scanner); the data
+// sets' rules on keys and pages are checked when it is packed.
 bool parseWordLine(const std::string& line, ProducerWord& word, std::string& key,
                    std::string& reason) {
   const std::vector<std::string> fields = splitFields(line, '\t');
-  if (fields.size() != 2) {
-    reason = "expected a word and its pages separated by one tab";
-    return false;
-  }
-  if (!utf8ToCp1252(fields[0], word.displayWord, reason)) return false;
-  if (word.displayWord.empty()) {
-    reason = "empty word";
-    return false;
-  }
-  if (!keyOfWord(word.displayWord, key)) {
-    reason = "word holds a character outside the key alphabet";
-    return false;
-  }
+  if (fields.size() != 2) return refuse(reason, "erwartet: ein Wort und seine Seiten, getrennt durch einen Tabulator");
+  if (!utf8ToCp1252Exactly(fields[0], word.displayWord, reason)) return false;
+  if (word.displayWord.empty()) return refuse(reason, "leeres Wort");
+  if (!keyOfWord(word.displayWord, key)) return refuse(reason, ruleSentence(DataRule::displayWordCharacter));
   if (key.size() < shortestWord || key.size() > longestWord) {
-    reason = "word has " + std::to_string(key.size()) + " characters, not " +
-             std::to_string(shortestWord) + " to " + std::to_string(longestWord);
-    return false;
+    return refuse(reason, "das Wort hat " + std::to_string(key.size()) + " Zeichen, nicht " +
+                              std::to_string(shortestWord) + " bis " + std::to_string(longestWord));
   }
   return parsePages(fields[1], word.pages, reason);
 }
 
 bool parseHeadingLine(const std::string& line, ProducerHeading& heading, std::string& reason) {
   const std::vector<std::string> fields = splitFields(line, '\t');
-  if (fields.size() > 3) {
-    reason = "title contains a tab";
-    return false;
-  }
-  if (fields.size() != 3) {
-    reason = "expected page, level and title separated by tabs";
-    return false;
-  }
-  if (!parseNumber(fields[0], 1, pageLimit - 1, heading.page)) {
-    reason = "page \"" + fields[0] + "\" is not a number from 1 to " + std::to_string(pageLimit - 1);
-    return false;
-  }
-  if (!parseNumber(fields[1], 1, 3, heading.level)) {
-    reason = "level \"" + fields[1] + "\" is not 1, 2 or 3";
-    return false;
-  }
-  if (!utf8ToCp1252(fields[2], heading.title, reason)) return false;
-  if (heading.title.empty()) {
-    reason = "empty title";
-    return false;
-  }
-  if (hasControlCharacter(heading.title)) {
-    reason = "title contains a control character";
-    return false;
-  }
+  if (fields.size() > 3) return refuse(reason, "der Titel enthält einen Tabulator");
+  if (fields.size() != 3) return refuse(reason, "erwartet: Seite, Ebene und Titel, getrennt durch Tabulatoren");
+  if (!parseNumber(fields[0], heading.page)) return refuse(reason, "Seite \"" + fields[0] + "\" ist keine Zahl");
+  if (!parseNumber(fields[1], heading.level)) return refuse(reason, "Ebene \"" + fields[1] + "\" ist keine Zahl");
+  if (!utf8ToCp1252Exactly(fields[2], heading.title, reason)) return false;
+  if (heading.title.empty()) return refuse(reason, "leerer Titel");
   return true;
 }
-
-// The rules that tie a heading to those before it.
-class HeadingSequence {
- public:
-  bool accept(const ProducerHeading& heading, std::string& reason) {
-    if (heading.page < lastPage_) {
-      reason = "page " + std::to_string(heading.page) + " lies before the previous heading's page " +
-               std::to_string(lastPage_);
-      return false;
-    }
-    if (heading.level == 3 && level_ < 2) {
-      reason = "subsection without a section before it";
-      return false;
-    }
-    if (heading.level > 1 && level_ == 0) {
-      reason = "the first heading is not a chapter";
-      return false;
-    }
-    trail_.resize(static_cast<std::size_t>(heading.level - 1));
-    trail_.push_back(heading.title.size());
-    std::size_t total = 0;
-    for (std::size_t length : trail_) total += length;
-    if (total > longestTrail) {
-      reason = "chapter, section and subsection titles have " + std::to_string(total) +
-               " characters together, more than " + std::to_string(longestTrail);
-      return false;
-    }
-    lastPage_ = heading.page;
-    level_ = heading.level;
-    return true;
-  }
-
- private:
-  int lastPage_ = 0;
-  int level_ = 0;
-  std::vector<std::size_t> trail_;
-};
 
 }  // namespace
 
@@ -206,7 +129,7 @@ bool readWordsTsv(const std::string& text, const std::string& name,
     }
     const auto [known, added] = lineOfKey.emplace(key, i + 1);
     if (!added) {
-      errors.push_back(where + "same key as line " + std::to_string(known->second));
+      errors.push_back(where + "derselbe Schlüssel wie Zeile " + std::to_string(known->second));
       continue;
     }
     words.push_back(std::move(word));
@@ -218,12 +141,11 @@ bool readWordsTsv(const std::string& text, const std::string& name,
 bool readHeadingsTsv(const std::string& text, const std::string& name,
                      std::vector<ProducerHeading>& headings, std::vector<std::size_t>& lineOf,
                      std::vector<std::string>& errors) {
-  HeadingSequence sequence;
   const std::vector<std::string> lines = splitLines(text);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     ProducerHeading heading{};
     std::string reason;
-    if (!parseHeadingLine(lines[i], heading, reason) || !sequence.accept(heading, reason)) {
+    if (!parseHeadingLine(lines[i], heading, reason)) {
       errors.push_back(name + ":" + std::to_string(i + 1) + ": " + reason);
       continue;
     }
@@ -231,4 +153,44 @@ bool readHeadingsTsv(const std::string& text, const std::string& name,
     lineOf.push_back(i + 1);
   }
   return errors.empty();
+}
+
+namespace {
+
+template <typename Item>
+using ListReader = bool (*)(const std::string&, const std::string&, std::vector<Item>&,
+                            std::vector<std::size_t>&, std::vector<std::string>&);
+template <typename Item>
+using ListProducer = bool (*)(const std::vector<Item>&, std::vector<unsigned char>&, ProducerError&);
+
+template <typename Item>
+bool packList(const std::string& path, ListReader<Item> read, ListProducer<Item> produce,
+              std::string& bytes, std::vector<std::string>& errors) {
+  std::string text, error;
+  if (!readWholeFile(path, text, error)) return errors.push_back(error), false;
+  std::vector<Item> items;
+  std::vector<std::size_t> lineOf;
+  std::vector<std::string> lineErrors;
+  if (!read(text, path, items, lineOf, lineErrors)) {
+    errors.insert(errors.end(), lineErrors.begin(), lineErrors.end());
+    return false;
+  }
+  std::vector<unsigned char> packed;
+  ProducerError fault{};
+  if (!produce(items, packed, fault)) {
+    errors.push_back(path + ":" + std::to_string(lineOf.at(fault.item)) + ": " + ruleSentence(fault.rule));
+    return false;
+  }
+  bytes.assign(packed.begin(), packed.end());
+  return true;
+}
+
+}  // namespace
+
+bool packWordList(const std::string& path, std::string& bytes, std::vector<std::string>& errors) {
+  return packList<ProducerWord>(path, readWordsTsv, produceWordIndex, bytes, errors);
+}
+
+bool packHeadingList(const std::string& path, std::string& bytes, std::vector<std::string>& errors) {
+  return packList<ProducerHeading>(path, readHeadingsTsv, produceHeadingTable, bytes, errors);
 }

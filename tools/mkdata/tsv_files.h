@@ -1,9 +1,10 @@
 // The two lists that stand between the book and the packed data sets, as
 // UTF-8 text with one item per line:
-//   words.tsv     word TAB pages (ascending, comma-separated)
+//   words.tsv     word TAB pages (comma-separated; written ascending)
 //   headings.tsv  page TAB level TAB title
-// Reading checks every rule of the data formats line by line; each broken
-// rule is reported as "name:line: reason".
+// Reading checks the lists' own form line by line and reports each broken
+// line as "name:line: reason"; the data sets' rules are the load-time
+// checks', applied when the lists are packed (packList below).
 #pragma once
 
 #include <string>
@@ -23,3 +24,8 @@ bool readWordsTsv(const std::string& text, const std::string& name,
 bool readHeadingsTsv(const std::string& text, const std::string& name,
                      std::vector<ProducerHeading>& headings, std::vector<std::size_t>& lineOf,
                      std::vector<std::string>& errors);
+
+// Reads one list file and packs it into its data set; every fault, of the
+// list or of the data-set rules, is reported by the line it stands on.
+bool packWordList(const std::string& path, std::string& bytes, std::vector<std::string>& errors);
+bool packHeadingList(const std::string& path, std::string& bytes, std::vector<std::string>& errors);

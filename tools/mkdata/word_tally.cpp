@@ -37,7 +37,7 @@ std::vector<TalliedWord> tallyWords(const std::vector<ScannedWord>& words, std::
     std::string cp1252;
     std::string reason;
     std::string key;
-    if (!utf8ToCp1252(words[i].word, cp1252, reason) || !keyOfWord(cp1252, key)) {
+    if (!utf8ToCp1252Exactly(words[i].word, cp1252, reason) || !keyOfWord(cp1252, key)) {
       ++dropped;
       continue;
     }

@@ -1,12 +1,15 @@
 // Writing the two data formats from plain lists, for the data tool and for
-// tests. Every rule of the formats is checked; what cannot be stored is
-// refused with the position of the offending item and a reason, never
-// silently dropped (except words whose key is shorter than two codes).
+// tests. Every rule of the formats is checked, by the load-time checks
+// themselves; what cannot be stored is refused with the offending item and
+// the rule it breaks, never silently dropped (except words whose key is
+// shorter than two codes).
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <vector>
+
+#include "index/word_index.h"
 
 struct ProducerWord {
   std::string displayWord;   // cp1252
@@ -14,14 +17,14 @@ struct ProducerWord {
 };
 
 struct ProducerHeading {
-  int page;                  // 1..32767, non-decreasing over the table
+  int page;                  // 1.., non-decreasing over the table
   int level;                 // 1 chapter, 2 section, 3 subsection
-  std::string title;         // cp1252, no control characters
+  std::string title;         // cp1252
 };
 
 struct ProducerError {
   std::size_t item;          // index of the offending word or heading
-  std::string reason;
+  DataRule rule;             // dataRuleText gives its sentence
 };
 
 // Words with equal keys are merged into one entry: the first one's display
