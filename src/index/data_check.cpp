@@ -19,9 +19,7 @@ struct Walk {
     return false;
   }
   bool holds(uint64_t offset, uint64_t count) const { return offset + count <= size; }
-  int32_t int16At(uint64_t offset) const {
-    return static_cast<int16_t>(bytes[offset] | (bytes[offset + 1] << 8));
-  }
+  int32_t int16At(uint64_t offset) const { return ::int16At(bytes + offset); }
   // Length of the zero-terminated text at offset, or -1 when no zero follows.
   int64_t textLength(uint64_t offset) const {
     if (offset >= size) return -1;
@@ -55,7 +53,7 @@ bool checkKey(const Walk& w, uint64_t at, int64_t n) {
 }
 
 bool checkDisplayWord(const Walk& w, uint64_t at, int64_t n) {
-  uint64_t word = at + n + 1;
+  uint64_t word = at + displayWordOffset(n);
   int64_t length = w.textLength(word);
   if (length < 0) return w.refuse(DataRule::displayWordPastEnd, word);
   if (length != n) return w.refuse(DataRule::displayWordLength, word);
@@ -100,9 +98,9 @@ bool checkWordIndex(const unsigned char* bytes, uint32_t size, DataSetFault* fau
       return w.refuse(DataRule::keyOrder, at);
     }
     int32_t count = 0;
-    if (!checkPages(w, at + 2 * n + 2, &count)) return false;
+    if (!checkPages(w, at + pageCountOffset(n), &count)) return false;
     previousKey = key;
-    at += 2 * n + 4 + 2 * static_cast<uint64_t>(count);
+    at += entrySize<uint64_t>(n, count);
   }
   return checkEndMarker(w, at, DataRule::wordIndexEnd);
 }

@@ -6,23 +6,17 @@
 
 #include "index/word_index.h"
 
-// 16-bit fields stand on even addresses only when the data set does, so
-// they are assembled byte by byte.
-static int16_t readInt16(const unsigned char* at) {
-  return static_cast<int16_t>(at[0] | (at[1] << 8));
-}
-
 uint32_t keyLength(const WordEntry* entry) {
   assert(entry != nullptr);
   return static_cast<uint32_t>(std::strlen(reinterpret_cast<const char*>(entry)));
 }
 
 const char* displayWordOf(const WordEntry* entry) {
-  return reinterpret_cast<const char*>(entry + keyLength(entry) + 1);
+  return reinterpret_cast<const char*>(entry + displayWordOffset(keyLength(entry)));
 }
 
 int16_t pageCountOf(const WordEntry* entry) {
-  return readInt16(entry + 2 * keyLength(entry) + 2);
+  return int16At(entry + pageCountOffset(keyLength(entry)));
 }
 
 int16_t pageOf(const WordEntry* entry, int32_t i) {
@@ -31,7 +25,7 @@ int16_t pageOf(const WordEntry* entry, int32_t i) {
 }
 
 const unsigned char* pagesOf(const WordEntry* entry) {
-  return entry + 2 * keyLength(entry) + 4;
+  return entry + pagesOffset(keyLength(entry));
 }
 
 // A zero byte where the next key would begin is the end marker.
@@ -42,13 +36,13 @@ const WordEntry* nextEntry(const WordEntry* entry) {
 // The same, for a walk that has already measured the key.
 const WordEntry* entryAfter(const WordEntry* entry, uint32_t keyLen) {
   assert(entry != nullptr && entry[keyLen] == 0);
-  int32_t count = readInt16(entry + 2 * keyLen + 2);
-  const WordEntry* next = entry + 2 * keyLen + 4 + 2 * count;
+  int32_t count = int16At(entry + pageCountOffset(keyLen));
+  const WordEntry* next = entry + pagesOffset(keyLen) + 2 * count;
   return *next == 0 ? nullptr : next;
 }
 
 int16_t headingPage(const unsigned char* heading) {
-  return readInt16(heading);
+  return int16At(heading);
 }
 
 int8_t headingLevel(const unsigned char* heading) {

@@ -41,10 +41,22 @@ const WordEntry* nextEntry(const WordEntry* entry);
 const unsigned char* pagesOf(const WordEntry* entry);
 const WordEntry* entryAfter(const WordEntry* entry, uint32_t keyLen);
 
-// Page i of a page list; a whole list is read with one measure of its key.
-inline int16_t pageIn(const unsigned char* pages, int32_t i) {
-  return static_cast<int16_t>(pages[2 * i] | (pages[2 * i + 1] << 8));
+// Where a word entry's fields stand, from its key length: the layout above,
+// written once for the readers and the checks.
+template <typename Length> constexpr Length displayWordOffset(Length keyLen) { return keyLen + 1; }
+template <typename Length> constexpr Length pageCountOffset(Length keyLen) { return 2 * keyLen + 2; }
+template <typename Length> constexpr Length pagesOffset(Length keyLen) { return 2 * keyLen + 4; }
+template <typename Length> constexpr Length entrySize(Length keyLen, Length pageCount) {
+  return pagesOffset(keyLen) + 2 * pageCount;
 }
+
+// 16-bit fields stand on even addresses only when the data set does, so
+// they are assembled byte by byte (compilers make one load of it).
+inline uint16_t uint16At(const unsigned char* at) { return static_cast<uint16_t>(at[0] | (at[1] << 8)); }
+inline int16_t int16At(const unsigned char* at) { return static_cast<int16_t>(uint16At(at)); }
+
+// Page i of a page list; a whole list is read with one measure of its key.
+inline int16_t pageIn(const unsigned char* pages, int32_t i) { return int16At(pages + 2 * i); }
 
 // Walking one heading entry.
 int16_t headingPage(const unsigned char* heading);

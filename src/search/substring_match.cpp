@@ -102,8 +102,7 @@ const unsigned char* installedEnd(const WordEntry* start) {
 
 // The bytes of an entry run up to where the next entry would begin.
 const unsigned char* entryEnd(const WordEntry* entry, uint32_t keyLen) {
-  const unsigned char* count = entry + 2 * keyLen + 2;
-  return entry + 2 * keyLen + 4 + 2 * static_cast<int16_t>(count[0] | (count[1] << 8));
+  return entry + pagesOffset(keyLen) + 2 * int16At(entry + pageCountOffset(keyLen));
 }
 
 // From `entry`, the entry whose bytes hold `place`, walking forward; null

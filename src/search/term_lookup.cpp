@@ -2,7 +2,6 @@
 // in termText: by prefix through the bucket table, or, after a leading '*',
 // by substring over the whole index. Each word taken marks its pages in the
 // slot's page map; the hundred-and-first match stops the lookup.
-#include <bit>
 #include <cassert>
 #include <cstring>
 
@@ -27,13 +26,11 @@ static const WordEntry* entryAfterTaken(const WordEntry* previous) {
 // A page read unsigned is below the limit exactly when it is 0 to 1799 read
 // signed, so one comparison does for both ends.
 static void markPages(int slot, const WordEntry* entry) {
-  static_assert(std::endian::native == std::endian::little, "pages are read as they are stored");
   const unsigned char* pages = pagesOf(entry);
   int32_t count = pageIn(pages, -1);  // the count stands just before the pages
   unsigned char* map = searchState.termPages[slot];
   for (int32_t i = 0; i < count; ++i) {
-    uint16_t page;
-    std::memcpy(&page, pages + 2 * i, sizeof page);
+    uint16_t page = uint16At(pages + 2 * i);
     if (page < pageLimit) map[page] = 1;
   }
   derivedTables.lastMarked = entry;
