@@ -19,7 +19,6 @@ constexpr int distanceFieldId = 1009;
 // Word lists: a term field's change refills its list; a user's pick of a
 // word line makes the word the slot's term.
 void updateWordList(HWND dialog, int slot);
-void formatWordLine(const WordEntry* entry);
 void takeSelectedWord(HWND dialog, int slot);
 
 // Results list: rebuilt from the three slots; the distance field's change

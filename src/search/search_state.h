@@ -61,6 +61,10 @@ bool combineTerms();
 uint32_t appendText(char* line, uint32_t used, const char* text);
 uint32_t appendDecimal(char* line, uint32_t used, int32_t value);
 
+// A word list's line for one entry into lineText: the display word and its
+// pages, each after ", ", or ", [n Seiten]" for more than 20.
+void formatWordLine(const WordEntry* entry);
+
 // Points the search state at two data sets after checking them, and builds the
 // bucket table and the derived tables. A refused pair leaves the search state
 // without data.

@@ -1,17 +1,17 @@
 #include "data_stats.h"
 
 #include <algorithm>
+#include <cstring>
 #include <cstdio>
 #include <map>
 #include <set>
 #include <vector>
 
 #include "index/word_index.h"
+#include "search/search_state.h"
 #include "text_codec.h"
 
 namespace {
-
-constexpr int pagesListed = 20;  // a word line lists at most this many pages
 
 std::string number(std::size_t value) {
   std::string digits = std::to_string(value);
@@ -24,12 +24,10 @@ std::string row(const std::string& quantity, const std::string& value) {
   return "| " + quantity + " | " + value + " |\n";
 }
 
+// The line the program shows; a checked entry's line always fits lineText.
 std::size_t wordLineLength(const WordEntry* entry) {
-  const int count = pageCountOf(entry);
-  std::size_t length = keyLength(entry);
-  if (count > pagesListed) return length + (", [" + std::to_string(count) + " Seiten]").size();
-  for (int i = 0; i < count; ++i) length += 2 + std::to_string(pageOf(entry, i)).size();
-  return length;
+  formatWordLine(entry);
+  return std::strlen(searchState.lineText);
 }
 
 bool isPrefixOf(const WordEntry* shorter, const WordEntry* longer) {

@@ -1,6 +1,5 @@
 // One line of a word list: the display word and its pages, or its page count
 // when it has more than 20.
-#include "dialog/search_dialog.h"
 #include "search/search_state.h"
 
 namespace {
