@@ -5,6 +5,7 @@
 
 #include "caption.h"
 #include "dialog/search_dialog.h"
+#include "search/search_state.h"
 
 namespace {
 
@@ -35,7 +36,8 @@ constexpr ControlTemplate searchDialogControls[] = {
     {unaddressedLabelId, classAtomStatic, ampersand, 196, 16, 9, 10, "&"},
     {unaddressedLabelId, classAtomStatic, ampersand, 396, 16, 9, 10, "&"},
     {unaddressedLabelId, classAtomStatic, heading, 10, 30, 500, 10,
-     "Gefundene Worte und Seitenzahlen (maximal 100 Worte, maximal 20 Seitenzahlen pro Wort)"},
+     "Gefundene Worte und Seitenzahlen (maximal " QUIREL_NUMBER(QUIREL_WORD_LIMIT) " Worte, maximal "
+     QUIREL_NUMBER(QUIREL_PAGES_SHOWN) " Seitenzahlen pro Wort)"},
     {firstWordListId, classAtomListBox, wordList, 10, 40, 180, 204, ""},
     {firstWordListId + 1, classAtomListBox, wordList, 210, 40, 180, 204, ""},
     {firstWordListId + 2, classAtomListBox, wordList, 410, 40, 180, 204, ""},

@@ -4,9 +4,6 @@
 
 #include "index/word_index.h"
 
-#define QUIREL_SPELL(number) #number
-#define QUIREL_NUMBER(limit) QUIREL_SPELL(limit)
-
 // cp1252. A switch rather than a table keeps the texts read-only and lets
 // the compiler see that every rule has its sentence.
 const char* dataRuleText(DataRule rule) {

@@ -17,8 +17,10 @@ using WordEntry = unsigned char;
 constexpr int wordIndexResourceId = 103;
 constexpr int headingTableResourceId = 104;
 
-// The formats' limits. The rule sentences quote them, so each is also a
-// macro that a sentence can spell; nothing else uses the macros.
+// The formats' limits. Messages quote them, so each is also a macro that
+// QUIREL_NUMBER spells inside a text; nothing else uses the macros.
+#define QUIREL_SPELL(number) #number
+#define QUIREL_NUMBER(limit) QUIREL_SPELL(limit)
 #define QUIREL_KEY_ALPHABET_SIZE 43
 #define QUIREL_PAGE_LIMIT 1800
 #define QUIREL_LAST_PAGE 1799

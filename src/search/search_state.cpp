@@ -11,5 +11,5 @@ char distanceText[4];
 const char messageStarTooShort[] = "[Suche mit Stern ben\xF6tigt mindestens zwei Zeichen]";
 const char messageInvalidSymbol[] = "[Suchbegriff enth\xE4lt unzul\xE4ssige Zeichen]";
 const char messageNotFound[] = "[Suchbegriff nicht gefunden]";
-const char messageTooManyWords[] = "[Mehr als 100 Funde. Bitte Suchbegriff erweitern]";
-const char messageSlotOverLimit[] = "[F\xFCr mindestens einen Suchbegriff existieren mehr als 100 Funde]";
+const char messageTooManyWords[] = "[Mehr als " QUIREL_NUMBER(QUIREL_WORD_LIMIT) " Funde. Bitte Suchbegriff erweitern]";
+const char messageSlotOverLimit[] = "[F\xFCr mindestens einen Suchbegriff existieren mehr als " QUIREL_NUMBER(QUIREL_WORD_LIMIT) " Funde]";

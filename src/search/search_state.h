@@ -8,7 +8,10 @@
 #include "index/word_index.h"
 
 constexpr int termSlots = 3;
-constexpr int wordLimit = 100;
+#define QUIREL_WORD_LIMIT 100   // matching words a term may take
+#define QUIREL_PAGES_SHOWN 20   // pages a word line lists; beyond, it shows the count
+constexpr int wordLimit = QUIREL_WORD_LIMIT;
+constexpr uint32_t pagesShown = QUIREL_PAGES_SHOWN;
 constexpr int overLimit = wordLimit + 1;  // hitCount of a term with too many words
 constexpr uint32_t textSize = 1000;       // termText and lineText, NUL included
 

@@ -2,12 +2,6 @@
 // when it has more than 20.
 #include "search/search_state.h"
 
-namespace {
-
-constexpr uint32_t pagesShown = 20;
-
-}  // namespace
-
 // The line is built with its length in hand; a conforming word index never
 // comes near the end of lineText, and anything beyond it is cut.
 void formatWordLine(const WordEntry* entry) {
