@@ -8,7 +8,9 @@
 
 namespace {
 
-struct Walk {
+// The data set under check: its bytes, the size no read may pass, and where
+// a broken rule is reported.
+struct CheckedDataSet {
   const unsigned char* bytes;
   uint32_t size;
   DataSetFault* fault;
@@ -36,48 +38,48 @@ int keyCodeOfCharacter(unsigned char c) {
 }
 
 // The end marker is two zero bytes that end the data set exactly.
-bool checkEndMarker(const Walk& w, uint64_t offset, DataRule rule) {
-  if (!w.holds(offset, 2) || w.bytes[offset + 1] != 0) return w.refuse(rule, offset);
-  if (offset + 2 != w.size) return w.refuse(DataRule::bytesAfterEnd, offset + 2);
+bool checkEndMarker(const CheckedDataSet& data, uint64_t offset, DataRule rule) {
+  if (!data.holds(offset, 2) || data.bytes[offset + 1] != 0) return data.refuse(rule, offset);
+  if (offset + 2 != data.size) return data.refuse(DataRule::bytesAfterEnd, offset + 2);
   return true;
 }
 
-bool checkKey(const Walk& w, uint64_t at, int64_t n) {
-  if (n < 0) return w.refuse(DataRule::keyPastEnd, at);
-  if (n < shortestKey) return w.refuse(DataRule::keyTooShort, at);
-  if (n > longestKey) return w.refuse(DataRule::keyTooLong, at);
+bool checkKey(const CheckedDataSet& data, uint64_t at, int64_t n) {
+  if (n < 0) return data.refuse(DataRule::keyPastEnd, at);
+  if (n < shortestKey) return data.refuse(DataRule::keyTooShort, at);
+  if (n > longestKey) return data.refuse(DataRule::keyTooLong, at);
   for (int64_t i = 0; i < n; ++i) {
-    if (w.bytes[at + i] > keyAlphabetSize) return w.refuse(DataRule::keyCode, at + i);
+    if (data.bytes[at + i] > keyAlphabetSize) return data.refuse(DataRule::keyCode, at + i);
   }
   return true;
 }
 
-bool checkDisplayWord(const Walk& w, uint64_t at, int64_t n) {
+bool checkDisplayWord(const CheckedDataSet& data, uint64_t at, int64_t n) {
   uint64_t word = at + displayWordOffset(n);
-  int64_t length = w.textLength(word);
-  if (length < 0) return w.refuse(DataRule::displayWordPastEnd, word);
-  if (length != n) return w.refuse(DataRule::displayWordLength, word);
+  int64_t length = data.textLength(word);
+  if (length < 0) return data.refuse(DataRule::displayWordPastEnd, word);
+  if (length != n) return data.refuse(DataRule::displayWordLength, word);
   for (int64_t i = 0; i < n; ++i) {
-    if (keyCodeOfCharacter(w.bytes[word + i]) != w.bytes[at + i]) {
-      return w.refuse(DataRule::displayWordCharacter, word + i);
+    if (keyCodeOfCharacter(data.bytes[word + i]) != data.bytes[at + i]) {
+      return data.refuse(DataRule::displayWordCharacter, word + i);
     }
   }
   return true;
 }
 
-bool checkPages(const Walk& w, uint64_t countAt, int32_t* count) {
-  if (!w.holds(countAt, 2)) return w.refuse(DataRule::pageCountPastEnd, countAt);
-  *count = w.int16At(countAt);
-  if (*count < 0 || *count > pageLimit) return w.refuse(DataRule::pageCountRange, countAt);
-  if (!w.holds(countAt + 2, 2 * static_cast<uint64_t>(*count))) {
-    return w.refuse(DataRule::pagesPastEnd, countAt + 2);
+bool checkPages(const CheckedDataSet& data, uint64_t countAt, int32_t* count) {
+  if (!data.holds(countAt, 2)) return data.refuse(DataRule::pageCountPastEnd, countAt);
+  *count = data.int16At(countAt);
+  if (*count < 0 || *count > pageLimit) return data.refuse(DataRule::pageCountRange, countAt);
+  if (!data.holds(countAt + 2, 2 * static_cast<uint64_t>(*count))) {
+    return data.refuse(DataRule::pagesPastEnd, countAt + 2);
   }
   int32_t previous = -1;
   for (int32_t i = 0; i < *count; ++i) {
     uint64_t at = countAt + 2 + 2 * static_cast<uint64_t>(i);
-    int32_t page = w.int16At(at);
-    if (page < 0 || page >= pageLimit) return w.refuse(DataRule::pageRange, at);
-    if (page <= previous) return w.refuse(DataRule::pagesNotAscending, at);
+    int32_t page = data.int16At(at);
+    if (page < 0 || page >= pageLimit) return data.refuse(DataRule::pageRange, at);
+    if (page <= previous) return data.refuse(DataRule::pagesNotAscending, at);
     previous = page;
   }
   return true;
@@ -86,66 +88,68 @@ bool checkPages(const Walk& w, uint64_t countAt, int32_t* count) {
 }  // namespace
 
 bool checkWordIndex(const unsigned char* bytes, uint32_t size, DataSetFault* fault) {
-  Walk w{bytes, size, fault, wordIndexResourceId};
-  if (bytes == nullptr) return w.refuse(DataRule::wordIndexMissing, 0);
+  CheckedDataSet data{bytes, size, fault, wordIndexResourceId};
+  if (bytes == nullptr) return data.refuse(DataRule::wordIndexMissing, 0);
   uint64_t at = 0;
   const char* previousKey = nullptr;
-  while (w.holds(at, 1) && bytes[at] != 0) {
-    int64_t n = w.textLength(at);
-    if (!checkKey(w, at, n) || !checkDisplayWord(w, at, n)) return false;
+  while (data.holds(at, 1) && bytes[at] != 0) {
+    int64_t n = data.textLength(at);
+    if (!checkKey(data, at, n) || !checkDisplayWord(data, at, n)) return false;
     const char* key = reinterpret_cast<const char*>(bytes + at);
     if (previousKey != nullptr && std::strcmp(previousKey, key) >= 0) {
-      return w.refuse(DataRule::keyOrder, at);
+      return data.refuse(DataRule::keyOrder, at);
     }
     int32_t count = 0;
-    if (!checkPages(w, at + pageCountOffset(n), &count)) return false;
+    if (!checkPages(data, at + pageCountOffset(n), &count)) return false;
     previousKey = key;
     at += entrySize<uint64_t>(n, count);
   }
-  return checkEndMarker(w, at, DataRule::wordIndexEnd);
+  return checkEndMarker(data, at, DataRule::wordIndexEnd);
 }
 
 namespace {
 
-struct Trail {
+// What the headings before an entry leave for it: the lengths of the titles
+// in force, and the level and page of the one just before.
+struct HeadingsBefore {
   int64_t chapter = 0, section = 0, subsection = 0;
   int previousLevel = 0;
   int32_t previousPage = 1;
 };
 
-bool checkLevel(const Walk& w, uint64_t at, int level, Trail& trail) {
-  if (level < 1 || level > 3) return w.refuse(DataRule::levelRange, at + 2);
-  if (trail.previousLevel == 0 && level != 1) {
-    return w.refuse(DataRule::firstNotChapter, at + 2);
+bool checkLevel(const CheckedDataSet& data, uint64_t at, int level, HeadingsBefore& before) {
+  if (level < 1 || level > 3) return data.refuse(DataRule::levelRange, at + 2);
+  if (before.previousLevel == 0 && level != 1) {
+    return data.refuse(DataRule::firstNotChapter, at + 2);
   }
-  if (level == 3 && trail.previousLevel == 1) {
-    return w.refuse(DataRule::subsectionAfterChapter, at + 2);
+  if (level == 3 && before.previousLevel == 1) {
+    return data.refuse(DataRule::subsectionAfterChapter, at + 2);
   }
-  trail.previousLevel = level;
+  before.previousLevel = level;
   return true;
 }
 
-bool checkTitle(const Walk& w, uint64_t at, int64_t length) {
-  if (length < 0) return w.refuse(DataRule::titlePastEnd, at + 3);
+bool checkTitle(const CheckedDataSet& data, uint64_t at, int64_t length) {
+  if (length < 0) return data.refuse(DataRule::titlePastEnd, at + 3);
   for (int64_t i = 0; i < length; ++i) {
-    if (!isTitleCharacter(w.bytes[at + 3 + i])) {
-      return w.refuse(DataRule::titleCharacter, at + 3 + i);
+    if (!isTitleCharacter(data.bytes[at + 3 + i])) {
+      return data.refuse(DataRule::titleCharacter, at + 3 + i);
     }
   }
   if (length % 2 == 1) {
     uint64_t fill = at + 4 + length;
-    if (!w.holds(fill, 1) || w.bytes[fill] != 0) return w.refuse(DataRule::fillByte, fill);
+    if (!data.holds(fill, 1) || data.bytes[fill] != 0) return data.refuse(DataRule::fillByte, fill);
   }
   return true;
 }
 
 // The titles in force at once must fit one result row.
-bool checkTrail(const Walk& w, uint64_t at, int level, int64_t length, Trail& trail) {
-  if (level == 1) trail = {length, 0, 0, trail.previousLevel, trail.previousPage};
-  if (level == 2) trail.section = length, trail.subsection = 0;
-  if (level == 3) trail.subsection = length;
-  if (trail.chapter + trail.section + trail.subsection > longestTrail) {
-    return w.refuse(DataRule::trailTooLong, at + 3);
+bool checkTitlesInForce(const CheckedDataSet& data, uint64_t at, int level, int64_t length, HeadingsBefore& before) {
+  if (level == 1) before = {length, 0, 0, before.previousLevel, before.previousPage};
+  if (level == 2) before.section = length, before.subsection = 0;
+  if (level == 3) before.subsection = length;
+  if (before.chapter + before.section + before.subsection > longestTrail) {
+    return data.refuse(DataRule::trailTooLong, at + 3);
   }
   return true;
 }
@@ -160,20 +164,20 @@ bool isTitleCharacter(unsigned char c) {
 }
 
 bool checkHeadingTable(const unsigned char* bytes, uint32_t size, DataSetFault* fault) {
-  Walk w{bytes, size, fault, headingTableResourceId};
-  if (bytes == nullptr) return w.refuse(DataRule::headingTableMissing, 0);
+  CheckedDataSet data{bytes, size, fault, headingTableResourceId};
+  if (bytes == nullptr) return data.refuse(DataRule::headingTableMissing, 0);
   uint64_t at = 0;
-  Trail trail;
-  while (w.holds(at, 2) && w.int16At(at) != 0) {
-    int32_t page = w.int16At(at);
-    if (page < trail.previousPage) return w.refuse(DataRule::headingPage, at);
-    if (!w.holds(at, 3)) return w.refuse(DataRule::headingPastEnd, at);
+  HeadingsBefore before;
+  while (data.holds(at, 2) && data.int16At(at) != 0) {
+    int32_t page = data.int16At(at);
+    if (page < before.previousPage) return data.refuse(DataRule::headingPage, at);
+    if (!data.holds(at, 3)) return data.refuse(DataRule::headingPastEnd, at);
     int level = static_cast<int8_t>(bytes[at + 2]);
-    int64_t length = w.textLength(at + 3);
-    if (!checkLevel(w, at, level, trail) || !checkTitle(w, at, length)) return false;
-    if (!checkTrail(w, at, level, length, trail)) return false;
-    trail.previousPage = page;
+    int64_t length = data.textLength(at + 3);
+    if (!checkLevel(data, at, level, before) || !checkTitle(data, at, length)) return false;
+    if (!checkTitlesInForce(data, at, level, length, before)) return false;
+    before.previousPage = page;
     at += 4 + length + (length % 2);
   }
-  return checkEndMarker(w, at, DataRule::headingTableEnd);
+  return checkEndMarker(data, at, DataRule::headingTableEnd);
 }

@@ -1,5 +1,5 @@
 // The proximity combination marks in resultPages every stretch where all
-// non-empty terms have a hit within distance + 1 consecutive pages. For each
+// non-empty terms have a hit hitWithinSpan distance + 1 consecutive pages. For each
 // window start, only each slot's first non-zero byte in the window counts:
 // an empty slot's map is filled with 0xFF, present everywhere but never a
 // hit, so it never restricts a window and never widens a range.
@@ -41,14 +41,14 @@ bool prepareSlots() {
 
 // A slot's first non-zero byte at or after the window start: its page
 // (pageLimit for none) and whether it is a hit of its own.
-struct FirstPresent {
+struct NearestPresentPage {
   int32_t page;
   bool hit;
 };
 
 // The window start moves down one page: a non-zero byte there becomes the
 // slot's first present page.
-void meetPage(FirstPresent* first, unsigned char byte, int32_t at) {
+void moveStartDownTo(NearestPresentPage* first, unsigned char byte, int32_t at) {
   first->page = byte != 0 ? at : first->page;
   first->hit = byte != 0 ? static_cast<signed char>(byte) > 0 : first->hit;
 }
@@ -59,13 +59,13 @@ void findReaches(int16_t* reach) {
   std::fill(reach, reach + pageLimit, noReach);
   if (distance < 0) return;  // every window ends before it starts
   int32_t width = std::min<int32_t>(distance, pageLimit);
-  FirstPresent first[termSlots] = {{pageLimit, false}, {pageLimit, false}, {pageLimit, false}};
+  NearestPresentPage first[termSlots] = {{pageLimit, false}, {pageLimit, false}, {pageLimit, false}};
   for (int32_t start = pageLimit - 1; start >= 0; --start) {
-    for (int slot = 0; slot < termSlots; ++slot) meetPage(&first[slot], s.termPages[slot][start], start);
+    for (int slot = 0; slot < termSlots; ++slot) moveStartDownTo(&first[slot], s.termPages[slot][start], start);
     int32_t end = std::min(start + width, pageLimit - 1);
     if (std::max({first[0].page, first[1].page, first[2].page}) > end) continue;
     int32_t low = pageLimit, high = -1;
-    for (const FirstPresent& f : first) {
+    for (const NearestPresentPage& f : first) {
       low = f.hit ? std::min(low, f.page) : low;
       high = f.hit ? std::max(high, f.page) : high;
     }
@@ -87,14 +87,14 @@ void markReaches(const int16_t* reach) {
 // hit (an empty slot's fill) is present in every window and never marks.
 // Then a window that marks with its lowest hit at page q marks the same
 // pages as the window that starts at q, so only windows that start on a hit
-// need to count: the window at q is live when every hit slot has a hit in q
+// need to count: the window at q marks when every hit slot has a hit in q
 // to q + distance, and it marks from q to the furthest of those slots' next
 // hits. Both are worked out 64 pages at a time on bit maps of the slots.
 static_assert(std::endian::native == std::endian::little, "eight page bytes are read as one word");
 static_assert(pageLimit % 8 == 0, "page maps are read eight pages at a time");
 constexpr int32_t wordBits = 64;
-constexpr int32_t words = (pageLimit + wordBits - 1) / wordBits;
-using PageBits = uint64_t[words + 3];  // clear words past the map
+constexpr int32_t mapWords = (pageLimit + wordBits - 1) / wordBits;
+using PageBits = uint64_t[mapWords + 3];  // clear words past the map
 constexpr int32_t widestGap = 4 * wordBits - 2;  // keeps every shift below two words
 
 enum class SlotKind { hitsOnly, everywhere, mixed };
@@ -109,12 +109,12 @@ uint64_t loadEight(const unsigned char* bytes) {
 uint64_t packEight(uint64_t eight) { return (eight * 0x0102040810204080ULL) >> 56; }
 
 // What a read of a map has seen: every byte or'ed, every byte and'ed.
-struct MapSeen {
+struct MapSummary {
   uint64_t any = 0, all = ~0ULL;
 };
 
 // Pages from `first` on, eight at a time, into bit `first % 64` on.
-uint64_t readEights(const unsigned char* map, int32_t first, int32_t last, MapSeen& seen) {
+uint64_t readEights(const unsigned char* map, int32_t first, int32_t last, MapSummary& seen) {
   constexpr uint64_t lowBits = 0x0101010101010101ULL;
   uint64_t word = 0;
   for (int32_t at = first; at < last; at += 8) {
@@ -128,7 +128,7 @@ uint64_t readEights(const unsigned char* map, int32_t first, int32_t last, MapSe
 
 // Reads a slot's map once: its kind, and for a slot of hits its bit map
 // (bits past page 1799 clear).
-SlotKind kindSeen(const MapSeen& seen) {
+SlotKind kindSeen(const MapSummary& seen) {
   constexpr uint64_t lowBits = 0x0101010101010101ULL;
   if ((seen.any & ~lowBits) == 0) return SlotKind::hitsOnly;
   return (seen.all & (lowBits << 7)) == (lowBits << 7) ? SlotKind::everywhere : SlotKind::mixed;
@@ -153,7 +153,7 @@ SlotKind readSlot(const unsigned char* map, uint64_t* bits) {
   alignas(16) uint64_t lanes[2][2];
   _mm_store_si128(reinterpret_cast<__m128i*>(lanes[0]), any);
   _mm_store_si128(reinterpret_cast<__m128i*>(lanes[1]), all);
-  MapSeen seen{lanes[0][0] | lanes[0][1], lanes[1][0] & lanes[1][1]};
+  MapSummary seen{lanes[0][0] | lanes[0][1], lanes[1][0] & lanes[1][1]};
   int32_t rest = blocks * 16;
   bits[rest / wordBits] |= readEights(map, rest, pageLimit, seen);
   return kindSeen(seen);
@@ -162,11 +162,11 @@ SlotKind readSlot(const unsigned char* map, uint64_t* bits) {
 #else
 
 SlotKind readSlot(const unsigned char* map, uint64_t* bits) {
-  MapSeen seen;
-  for (int32_t w = 0; w < words; ++w) {
+  MapSummary seen;
+  for (int32_t w = 0; w < mapWords; ++w) {
     bits[w] = readEights(map, w * wordBits, std::min(w * wordBits + wordBits, pageLimit), seen);
   }
-  bits[words] = bits[words + 1] = bits[words + 2] = 0;
+  bits[mapWords] = bits[mapWords + 1] = bits[mapWords + 2] = 0;
   return kindSeen(seen);
 }
 
@@ -182,7 +182,7 @@ void orFromAbove(uint64_t* bits, int32_t shift) {
 #if defined(__SSE2__)
   const __m128i down = _mm_cvtsi32_si128(static_cast<int>(rest));
   const __m128i up = _mm_cvtsi32_si128(static_cast<int>(wordBits - rest));
-  for (int32_t i = 0; i < words; i += 2) {
+  for (int32_t i = 0; i < mapWords; i += 2) {
     __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bits + i + skip));
     __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bits + i + skip + 1));
     // A shift by a whole word gives 0, as the rest of 0 needs.
@@ -191,7 +191,7 @@ void orFromAbove(uint64_t* bits, int32_t shift) {
     _mm_storeu_si128(at, _mm_or_si128(_mm_loadu_si128(at), from));
   }
 #else
-  for (int32_t i = 0; i < words; ++i) {
+  for (int32_t i = 0; i < mapWords; ++i) {
     uint64_t high = rest == 0 ? 0 : bits[i + skip + 1] << (wordBits - rest);
     bits[i] |= (bits[i + skip] >> rest) | high;
   }
@@ -206,18 +206,19 @@ void widenToSpan(uint64_t* bits, int32_t span) {
   if (covered < span) orFromAbove(bits, span - covered);
 }
 
-// From every live page, marks upward through the slot's pages without a
-// hit up to its next hit: one carrying addition runs each live page up a
-// stretch of pages without hits and out onto the hit that closes it.
-void markToNextHit(const uint64_t* live, const uint64_t* hits, uint64_t* marks) {
+// From every page where a marking window starts, marks upward through the
+// slot's pages without a hit up to its next hit: one carrying addition runs
+// each such page up a stretch of pages without hits and out onto the hit
+// that closes it.
+void markToNextHit(const uint64_t* markingStarts, const uint64_t* hits, uint64_t* marks) {
   uint64_t carry = 0;
-  for (int32_t i = 0; i < words; ++i) {
-    uint64_t open = ~hits[i], seeds = live[i] & open;
+  for (int32_t i = 0; i < mapWords; ++i) {
+    uint64_t open = ~hits[i], seeds = markingStarts[i] & open;
     uint64_t sum = seeds + open;
     uint64_t carried = sum < seeds ? 1 : 0;
     sum += carry;
     carried |= sum < carry ? 1 : 0;
-    marks[i] |= (sum ^ open) | live[i];
+    marks[i] |= (sum ^ open) | markingStarts[i];
     carry = carried;
   }
 }
@@ -246,7 +247,7 @@ void storeMarks(const uint64_t* marks) {
 // False when the maps or the distance need the window-by-window way.
 bool combineByGaps() {
   if (distance < 0 || distance > widestGap) return false;
-  PageBits hits[termSlots], live, within, marks;
+  PageBits hits[termSlots], markingStarts, hitWithinSpan, marks;
   int count = 0;
   for (int slot = 0; slot < termSlots; ++slot) {
     // An empty slot's fill is present everywhere and never marks: no need
@@ -257,17 +258,17 @@ bool combineByGaps() {
     if (kind == SlotKind::hitsOnly) ++count;
   }
   int32_t span = distance + 1;
-  std::memset(live, 0, sizeof live);
+  std::memset(markingStarts, 0, sizeof markingStarts);
   for (int i = 0; i < count; ++i) {
-    for (int32_t w = 0; w < words; ++w) live[w] |= hits[i][w];
+    for (int32_t w = 0; w < mapWords; ++w) markingStarts[w] |= hits[i][w];
   }
   for (int i = 0; i < count; ++i) {
-    std::memcpy(within, hits[i], sizeof within);
-    widenToSpan(within, span);
-    for (int32_t w = 0; w < words; ++w) live[w] &= within[w];
+    std::memcpy(hitWithinSpan, hits[i], sizeof hitWithinSpan);
+    widenToSpan(hitWithinSpan, span);
+    for (int32_t w = 0; w < mapWords; ++w) markingStarts[w] &= hitWithinSpan[w];
   }
   std::memset(marks, 0, sizeof marks);
-  for (int i = 0; i < count; ++i) markToNextHit(live, hits[i], marks);
+  for (int i = 0; i < count; ++i) markToNextHit(markingStarts, hits[i], marks);
   storeMarks(marks);
   return true;
 }

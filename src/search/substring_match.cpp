@@ -112,45 +112,45 @@ const WordEntry* entryHolding(const WordEntry* entry, const unsigned char* place
   return entry;
 }
 
-// The bucket table, read row by row, is a ladder of entries in ascending
-// order: from its last rung at or before a place, the walk to the entry that
-// holds the place covers at most one two-code run. Places come in ascending
-// order, so the ladder is climbed once per search, from the rung of the start
-// entry's own first two codes: every rung before that lies before the start.
-struct Ladder {
-  int rung;
-  const WordEntry* below;
+// The bucket table, read row by row, lists entries in ascending order: from
+// its last entry at or before a place, the walk to the entry that holds the
+// place covers at most one two-code run. Places come in ascending order, so
+// the table is climbed once per search, from the bucket of the start entry's
+// own first two codes: every bucket before that lies before the start.
+struct BucketClimb {
+  int bucket;             // row-major place in the bucket table
+  const WordEntry* lastAtOrBefore;  // the last bucket entry found not past the place
 };
 
-// The first rung to look at: the start entry's own first two codes.
-Ladder ladderFrom(const WordEntry* start) {
+// The first bucket to look at: the start entry's own first two codes.
+BucketClimb climbFrom(const WordEntry* start) {
   int first = start[0], second = start[1];
   if (first < 1 || first > keyAlphabetSize || second > keyAlphabetSize) return {0, nullptr};
   return {(first - 1) * keyAlphabetSize + (second > 0 ? second - 1 : 0), nullptr};
 }
 
-const WordEntry* lastRungUpTo(Ladder* ladder, const unsigned char* place) {
-  constexpr int rungs = keyAlphabetSize * keyAlphabetSize;
-  for (; ladder->rung < rungs; ++ladder->rung) {
-    const WordEntry* bucket = searchState.buckets[ladder->rung / keyAlphabetSize][ladder->rung % keyAlphabetSize];
+const WordEntry* lastBucketUpTo(BucketClimb* climb, const unsigned char* place) {
+  constexpr int buckets = keyAlphabetSize * keyAlphabetSize;
+  for (; climb->bucket < buckets; ++climb->bucket) {
+    const WordEntry* bucket = searchState.buckets[climb->bucket / keyAlphabetSize][climb->bucket % keyAlphabetSize];
     if (bucket == nullptr) continue;
     if (bucket > place) break;
-    ladder->below = bucket;
+    climb->lastAtOrBefore = bucket;
   }
-  return ladder->below;
+  return climb->lastAtOrBefore;
 }
 
 // Every entry from `entry` up to the first place where the term stands lies
 // before that place and so cannot hold the term: the walk may start at the
-// ladder's rung when that lies further on.
+// climb's bucket entry when that lies further on.
 const WordEntry* searchBytes(const WordEntry* entry, const unsigned char* end, const char* term,
                              uint32_t length) {
-  Ladder ladder = ladderFrom(entry);
+  BucketClimb climb = climbFrom(entry);
   while (entry != nullptr) {
     const unsigned char* place = findInBytes(entry, end, term, length);
     if (place == nullptr) return nullptr;
-    const WordEntry* rung = lastRungUpTo(&ladder, place);
-    if (rung != nullptr && rung > entry) entry = rung;
+    const WordEntry* bucketEntry = lastBucketUpTo(&climb, place);
+    if (bucketEntry != nullptr && bucketEntry > entry) entry = bucketEntry;
     entry = entryHolding(entry, place);
     if (entry == nullptr) return nullptr;
     uint32_t keyLen = keyLength(entry);
