@@ -41,7 +41,7 @@ void scanIndex(benchmark::State& state, const char* term) {
   int hits = 0;
   for (auto _ : state) {
     hits = 0;
-    for (const WordEntry* e = scan(searchState.index, codes.c_str(), length); e != nullptr;
+    for (const WordEntry* e = scan(entryAt(searchState.index), codes.c_str(), length); e != nullptr;
          e = scan(nextEntry(e), codes.c_str(), length)) {
       ++hits;
     }

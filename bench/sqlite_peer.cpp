@@ -32,10 +32,10 @@ sqlite3_stmt* prepare(const char* sql) {
 
 void insertWords() {
   sqlite3_stmt* insert = prepare("INSERT INTO words(key, display, pages) VALUES (?1, ?2, ?3)");
-  for (const WordEntry* e = searchState.index; e != nullptr; e = nextEntry(e)) {
+  for (const WordEntry* e = entryAt(searchState.index); e != nullptr; e = nextEntry(e)) {
     uint32_t keyLen = keyLength(e);
-    const unsigned char* pages = e + 2 * keyLen + 4;
-    sqlite3_bind_blob(insert, 1, e, static_cast<int>(keyLen), SQLITE_STATIC);
+    const unsigned char* pages = pagesOf(e);
+    sqlite3_bind_blob(insert, 1, keyOf(e), static_cast<int>(keyLen), SQLITE_STATIC);
     sqlite3_bind_text(insert, 2, displayWordOf(e), static_cast<int>(keyLen), SQLITE_STATIC);
     sqlite3_bind_blob(insert, 3, pages, 2 * pageCountOf(e), SQLITE_STATIC);
     check(sqlite3_step(insert), "insert");

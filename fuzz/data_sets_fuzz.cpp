@@ -39,8 +39,9 @@ void lookUp(Book& book, int slot, const std::vector<unsigned char>& typed) {
 
   std::vector<uint32_t> offsets;
   for (const WordEntry* e = findFirstMatch(slot); e != nullptr; e = findNextMatch(slot, e)) {
-    FUZZ_EXPECT(e >= book.index.data() && e < book.index.data() + book.index.size());
-    offsets.push_back(static_cast<uint32_t>(e - book.index.data()));
+    const unsigned char* at = entryBytes(e);
+    FUZZ_EXPECT(at >= book.index.data() && at < book.index.data() + book.index.size());
+    offsets.push_back(static_cast<uint32_t>(at - book.index.data()));
     FUZZ_EXPECT(offsets.size() <= static_cast<size_t>(wordLimit));
   }
   book.slots[slot] = modelLookUp(book.words, term);

@@ -9,13 +9,13 @@
 void buildBucketTable() {
   SearchState& s = searchState;
   s.termText[2] = 0;
-  const WordEntry* cursor = (s.index == nullptr || s.index[0] == 0) ? nullptr : s.index;
+  const WordEntry* cursor = (s.index == nullptr || s.index[0] == 0) ? nullptr : entryAt(s.index);
   for (int first = 1; first <= keyAlphabetSize; ++first) {
     s.termText[0] = static_cast<char>(first);
     for (int second = 1; second <= keyAlphabetSize; ++second) {
       s.termText[1] = static_cast<char>(second);
       while (cursor != nullptr) {
-        s.lastCompare = std::strncmp(s.termText, reinterpret_cast<const char*>(cursor), 2);
+        s.lastCompare = std::strncmp(s.termText, keyOf(cursor), 2);
         if (s.lastCompare <= 0) break;
         cursor = nextEntry(cursor);
       }

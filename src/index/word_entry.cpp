@@ -8,15 +8,15 @@
 
 uint32_t keyLength(const WordEntry* entry) {
   assert(entry != nullptr);
-  return static_cast<uint32_t>(std::strlen(reinterpret_cast<const char*>(entry)));
+  return static_cast<uint32_t>(std::strlen(keyOf(entry)));
 }
 
 const char* displayWordOf(const WordEntry* entry) {
-  return reinterpret_cast<const char*>(entry + displayWordOffset(keyLength(entry)));
+  return reinterpret_cast<const char*>(entryBytes(entry) + displayWordOffset(keyLength(entry)));
 }
 
 int16_t pageCountOf(const WordEntry* entry) {
-  return int16At(entry + pageCountOffset(keyLength(entry)));
+  return int16At(entryBytes(entry) + pageCountOffset(keyLength(entry)));
 }
 
 int16_t pageOf(const WordEntry* entry, int32_t i) {
@@ -25,7 +25,7 @@ int16_t pageOf(const WordEntry* entry, int32_t i) {
 }
 
 const unsigned char* pagesOf(const WordEntry* entry) {
-  return entry + pagesOffset(keyLength(entry));
+  return entryBytes(entry) + pagesOffset(keyLength(entry));
 }
 
 // A zero byte where the next key would begin is the end marker.
@@ -35,10 +35,11 @@ const WordEntry* nextEntry(const WordEntry* entry) {
 
 // The same, for a walk that has already measured the key.
 const WordEntry* entryAfter(const WordEntry* entry, uint32_t keyLen) {
-  assert(entry != nullptr && entry[keyLen] == 0);
-  int32_t count = int16At(entry + pageCountOffset(keyLen));
-  const WordEntry* next = entry + pagesOffset(keyLen) + 2 * count;
-  return *next == 0 ? nullptr : next;
+  const unsigned char* bytes = entryBytes(entry);
+  assert(entry != nullptr && bytes[keyLen] == 0);
+  int32_t count = int16At(bytes + pageCountOffset(keyLen));
+  const unsigned char* next = bytes + pagesOffset(keyLen) + 2 * count;
+  return *next == 0 ? nullptr : entryAt(next);
 }
 
 int16_t headingPage(const unsigned char* heading) {

@@ -11,7 +11,18 @@
 
 #include <cstdint>
 
-using WordEntry = unsigned char;
+// A word entry is handled as a pointer to its first byte, but its type is
+// not a byte: `entry + 1` does not compile, so a step between entries is
+// always nextEntry, and byte arithmetic inside one goes through entryBytes.
+struct WordEntry;
+inline const unsigned char* entryBytes(const WordEntry* entry) {
+  return reinterpret_cast<const unsigned char*>(entry);
+}
+inline const WordEntry* entryAt(const unsigned char* bytes) {
+  return reinterpret_cast<const WordEntry*>(bytes);
+}
+// The key codes, as the zero-terminated text they are stored as.
+inline const char* keyOf(const WordEntry* entry) { return reinterpret_cast<const char*>(entry); }
 
 // The two data sets travel as resources of type "BIN" under these numbers.
 constexpr int wordIndexResourceId = 103;

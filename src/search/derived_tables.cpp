@@ -8,7 +8,8 @@ DerivedTables derivedTables;
 
 void forgetDerivedTables() {
   DerivedTables& d = derivedTables;
-  d.lastMarked = d.afterLastMarked = nullptr;
+  d.lastMarked = nullptr;
+  d.afterLastMarked = nullptr;
   d.placesTakenFor = nullptr;
 }
 

@@ -18,10 +18,10 @@ struct HeadingPlace {
 
 struct DerivedTables {
   // The lookup's last marked entry and where its page list ends, which is
-  // where the next entry begins: the lookup's next step starts there without
-  // measuring the key again. Costs 16 bytes.
+  // where the next entry (or the end marker) begins: the lookup's next step
+  // starts there without measuring the key again. Costs 16 bytes.
   const WordEntry* lastMarked;
-  const WordEntry* afterLastMarked;
+  const unsigned char* afterLastMarked;
   // Where a walk from the first heading stands after each page, for the
   // heading table placesTakenFor: a walk that stands where that walk stood
   // after an earlier page jumps to any later page in one step instead of

@@ -25,7 +25,7 @@
 namespace {
 
 // The term's first code is found with memchr; only there is the rest compared.
-bool keyHolds(const WordEntry* key, uint32_t keyLen, const char* term, uint32_t length) {
+bool keyHolds(const unsigned char* key, uint32_t keyLen, const char* term, uint32_t length) {
   if (keyLen < length) return false;
   const unsigned char* last = key + (keyLen - length);
   const unsigned char* at = key;
@@ -40,7 +40,7 @@ bool keyHolds(const WordEntry* key, uint32_t keyLen, const char* term, uint32_t 
 
 const WordEntry* walkEveryKey(const WordEntry* entry, const char* term, uint32_t length) {
   for (; entry != nullptr; entry = nextEntry(entry)) {
-    if (keyHolds(entry, keyLength(entry), term, length)) return entry;
+    if (keyHolds(entryBytes(entry), keyLength(entry), term, length)) return entry;
   }
   return nullptr;
 }
@@ -102,7 +102,8 @@ const unsigned char* installedEnd(const WordEntry* start) {
 
 // The bytes of an entry run up to where the next entry would begin.
 const unsigned char* entryEnd(const WordEntry* entry, uint32_t keyLen) {
-  return entry + pagesOffset(keyLen) + 2 * int16At(entry + pageCountOffset(keyLen));
+  const unsigned char* bytes = entryBytes(entry);
+  return bytes + pagesOffset(keyLen) + 2 * int16At(bytes + pageCountOffset(keyLen));
 }
 
 // From `entry`, the entry whose bytes hold `place`, walking forward; null
@@ -124,7 +125,7 @@ struct BucketClimb {
 
 // The first bucket to look at: the start entry's own first two codes.
 BucketClimb climbFrom(const WordEntry* start) {
-  int first = start[0], second = start[1];
+  int first = entryBytes(start)[0], second = entryBytes(start)[1];
   if (first < 1 || first > keyAlphabetSize || second > keyAlphabetSize) return {0, nullptr};
   return {(first - 1) * keyAlphabetSize + (second > 0 ? second - 1 : 0), nullptr};
 }
@@ -134,7 +135,7 @@ const WordEntry* lastBucketUpTo(BucketClimb* climb, const unsigned char* place) 
   for (; climb->bucket < buckets; ++climb->bucket) {
     const WordEntry* bucket = searchState.buckets[climb->bucket / keyAlphabetSize][climb->bucket % keyAlphabetSize];
     if (bucket == nullptr) continue;
-    if (bucket > place) break;
+    if (entryBytes(bucket) > place) break;
     climb->lastAtOrBefore = bucket;
   }
   return climb->lastAtOrBefore;
@@ -147,14 +148,14 @@ const WordEntry* searchBytes(const WordEntry* entry, const unsigned char* end, c
                              uint32_t length) {
   BucketClimb climb = climbFrom(entry);
   while (entry != nullptr) {
-    const unsigned char* place = findInBytes(entry, end, term, length);
+    const unsigned char* place = findInBytes(entryBytes(entry), end, term, length);
     if (place == nullptr) return nullptr;
     const WordEntry* bucketEntry = lastBucketUpTo(&climb, place);
     if (bucketEntry != nullptr && bucketEntry > entry) entry = bucketEntry;
     entry = entryHolding(entry, place);
     if (entry == nullptr) return nullptr;
     uint32_t keyLen = keyLength(entry);
-    if (place + length <= entry + keyLen) return entry;
+    if (place + length <= entryBytes(entry) + keyLen) return entry;
     // Found in a display word or among the pages: no later place in this
     // entry lies inside its key either.
     entry = nextEntry(entry);

@@ -8,17 +8,13 @@
 #include "search/derived_tables.h"
 #include "search/search_state.h"
 
-static const char* keyText(const WordEntry* entry) {
-  return reinterpret_cast<const char*>(entry);
-}
-
 // Marking reads the entry's page list to its end, which is where the next
 // entry begins; the lookup's next step starts there without measuring the
 // key again. The place holds until the data sets change.
 static const WordEntry* entryAfterTaken(const WordEntry* previous) {
   const DerivedTables& d = derivedTables;
   if (previous != d.lastMarked) return nextEntry(previous);
-  return *d.afterLastMarked == 0 ? nullptr : d.afterLastMarked;
+  return *d.afterLastMarked == 0 ? nullptr : entryAt(d.afterLastMarked);
 }
 
 // Pages come from checked data; one outside the map is skipped rather than
@@ -65,13 +61,14 @@ static const WordEntry* walkToPrefix(const WordEntry* entry) {
   const SearchState& s = searchState;
   const auto* term = reinterpret_cast<const unsigned char*>(s.termText);
   while (entry != nullptr) {
+    const unsigned char* key = entryBytes(entry);
     uint32_t same = 0;
     // The term holds no 0, so the key's end parts them too.
-    while (same < s.termLength && entry[same] == term[same]) ++same;
+    while (same < s.termLength && key[same] == term[same]) ++same;
     if (same == s.termLength) return entry;
-    if (entry[same] != 0 && term[same] < entry[same]) return nullptr;
+    if (key[same] != 0 && term[same] < key[same]) return nullptr;
     uint32_t keyLen = same;
-    while (entry[keyLen] != 0) ++keyLen;
+    while (key[keyLen] != 0) ++keyLen;
     entry = entryAfter(entry, keyLen);
   }
   return nullptr;
@@ -89,7 +86,7 @@ static const WordEntry* prefixCandidate() {
 
 static const WordEntry* firstEntry() {
   const unsigned char* index = searchState.index;
-  return (index == nullptr || index[0] == 0) ? nullptr : index;
+  return (index == nullptr || index[0] == 0) ? nullptr : entryAt(index);
 }
 
 const WordEntry* findFirstMatch(int slot) {
@@ -120,7 +117,7 @@ const WordEntry* findNextMatch(int slot, const WordEntry* previous) {
   const WordEntry* candidate = nullptr;
   if (next != nullptr) {
     candidate = s.wildcard ? findSubstringMatch(next, s.termText, s.termLength)
-        : std::strncmp(s.termText, keyText(next), s.termLength) == 0 ? next : nullptr;
+        : std::strncmp(s.termText, keyOf(next), s.termLength) == 0 ? next : nullptr;
   }
   s.message = nullptr;
   if (candidate == nullptr) return nullptr;

@@ -23,7 +23,7 @@ TEST(ShippedData, WordIndexPassesItsCheckAndHasTheExpectedEntries) {
   ASSERT_TRUE(checkWordIndex(bytes, static_cast<uint32_t>(index.size()), &fault)) << dataRuleText(fault.rule) << " at " << fault.offset;
   int entries = 0;
   int highestPage = 0;
-  for (const WordEntry* entry = bytes; entry != nullptr; entry = nextEntry(entry)) {
+  for (const WordEntry* entry = entryAt(bytes); entry != nullptr; entry = nextEntry(entry)) {
     ++entries;
     EXPECT_LE(keyLength(entry), 40u);
     highestPage = std::max<int>(highestPage, pageOf(entry, pageCountOf(entry) - 1));

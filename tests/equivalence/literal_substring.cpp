@@ -3,7 +3,7 @@
 
 #include "literal_search.h"
 
-static bool keyHoldsAt(const WordEntry* key, uint32_t keyLen, const char* term, uint32_t length) {
+static bool keyHoldsAt(const char* key, uint32_t keyLen, const char* term, uint32_t length) {
   for (uint32_t i = 0; i + length <= keyLen; ++i) {
     if (std::memcmp(key + i, term, length) == 0) return true;
   }
@@ -13,7 +13,7 @@ static bool keyHoldsAt(const WordEntry* key, uint32_t keyLen, const char* term, 
 const WordEntry* literalFindSubstringMatch(const WordEntry* start, const char* term, uint32_t length) {
   for (const WordEntry* entry = start; entry != nullptr; entry = nextEntry(entry)) {
     uint32_t keyLen = keyLength(entry);
-    if (keyLen >= length && keyHoldsAt(entry, keyLen, term, length)) return entry;
+    if (keyLen >= length && keyHoldsAt(keyOf(entry), keyLen, term, length)) return entry;
   }
   return nullptr;
 }

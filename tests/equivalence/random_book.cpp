@@ -67,8 +67,8 @@ std::string randomTerm(std::mt19937& random, int longest) {
   }
   // A piece of some key, any entry alike.
   unsigned entries = 0;
-  for (const WordEntry* e = searchState.index; e != nullptr; e = nextEntry(e)) ++entries;
-  const WordEntry* entry = searchState.index;
+  for (const WordEntry* e = entryAt(searchState.index); e != nullptr; e = nextEntry(e)) ++entries;
+  const WordEntry* entry = entryAt(searchState.index);
   for (auto skip = static_cast<unsigned>(random() % entries); skip > 0; --skip) entry = nextEntry(entry);
   uint32_t keyLen = keyLength(entry);
   uint32_t at = static_cast<uint32_t>(random() % keyLen);

@@ -42,7 +42,7 @@ TEST(SubstringEquivalence, RandomBooksAndTerms) {
     if (HasFatalFailure()) return;
     for (int t = 0; t < 60; ++t) {
       std::string term = randomTerm(random, book % 2 == 0 ? 4 : 9);
-      int found = compareScans(searchState.index, term);
+      int found = compareScans(entryAt(searchState.index), term);
       ASSERT_GE(found, 0) << "book " << book << ", term " << codes(term);
       hits += found;
     }
@@ -62,7 +62,7 @@ TEST(SubstringEquivalence, TermsAtTheEdgesOfKeys) {
                            "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaab", "beeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeee"}) {
     std::string term;
     ASSERT_TRUE(keyOfWord(word, term));
-    EXPECT_GE(compareScans(searchState.index, term), 0) << word;
+    EXPECT_GE(compareScans(entryAt(searchState.index), term), 0) << word;
   }
 }
 
@@ -72,7 +72,7 @@ TEST(SubstringEquivalence, StartOutsideTheInstalledIndex) {
   std::vector<unsigned char> copy(searchState.index, searchState.index + searchState.indexSize);
   for (int t = 0; t < 200; ++t) {
     std::string term = randomTerm(random, 4);
-    EXPECT_GE(compareScans(copy.data(), term), 0) << codes(term);
+    EXPECT_GE(compareScans(entryAt(copy.data()), term), 0) << codes(term);
   }
 }
 
@@ -81,7 +81,7 @@ TEST(SubstringEquivalence, BuiltInBookEveryTwoCodeTerm) {
   for (char first = 1; first <= keyAlphabetSize; ++first) {
     for (char second = 1; second <= keyAlphabetSize; ++second) {
       std::string term{first, second};
-      ASSERT_GE(compareScans(searchState.index, term), 0) << codes(term);
+      ASSERT_GE(compareScans(entryAt(searchState.index), term), 0) << codes(term);
     }
   }
 }
@@ -91,7 +91,7 @@ TEST(SubstringEquivalence, BuiltInBookPiecesOfKeys) {
   std::mt19937 random(1);
   for (int t = 0; t < 400; ++t) {
     std::string term = randomTerm(random, 8);
-    ASSERT_GE(compareScans(searchState.index, term), 0) << codes(term);
+    ASSERT_GE(compareScans(entryAt(searchState.index), term), 0) << codes(term);
   }
 }
 

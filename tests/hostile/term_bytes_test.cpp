@@ -33,7 +33,7 @@ class HostileTerms : public ::testing::Test {
     std::memcpy(s.termText, term.c_str(), term.size() + 1);
     std::vector<uint32_t> offsets;
     for (const WordEntry* e = findFirstMatch(slot); e != nullptr; e = findNextMatch(slot, e)) {
-      offsets.push_back(static_cast<uint32_t>(e - index_.data()));
+      offsets.push_back(static_cast<uint32_t>(entryBytes(e) - index_.data()));
     }
     ModelLookup expected = modelLookUp(words_, term);
     std::string shown = term.size() > 40 ? term.substr(0, 40) + "..." : term;

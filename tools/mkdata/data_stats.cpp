@@ -32,7 +32,7 @@ std::size_t wordLineLength(const WordEntry* entry) {
 
 bool isPrefixOf(const WordEntry* shorter, const WordEntry* longer) {
   const uint32_t n = keyLength(shorter);
-  return n < keyLength(longer) && std::equal(shorter, shorter + n, longer);
+  return n < keyLength(longer) && std::equal(keyOf(shorter), keyOf(shorter) + n, keyOf(longer));
 }
 
 struct WordFigures {
@@ -66,14 +66,15 @@ void addEntry(WordFigures& f, const WordEntry* entry) {
   f.keySum += n;
   ++f.keyLengths[n];
   if (n == 2) ++f.twoCodes;
-  for (uint32_t i = 0; i < n; ++i) f.codes.insert(entry[i]);
-  f.firstCodes.insert(entry[0]);
-  ++f.prefixGroups[entry[0] * 64 + entry[1]];
+  const unsigned char* key = entryBytes(entry);
+  for (uint32_t i = 0; i < n; ++i) f.codes.insert(key[i]);
+  f.firstCodes.insert(key[0]);
+  ++f.prefixGroups[key[0] * 64 + key[1]];
   addDisplayWord(f, displayWordOf(entry));
   f.pageCounts.push_back(count);
   f.pageNumbers += static_cast<std::size_t>(count);
   for (int i = 0; i < count; ++i) f.distinctPages.insert(pageOf(entry, i));
-  f.largestEntry = std::max<std::size_t>(f.largestEntry, 2 * n + 4 + 2 * static_cast<std::size_t>(count));
+  f.largestEntry = std::max<std::size_t>(f.largestEntry, entrySize<std::size_t>(n, static_cast<std::size_t>(count)));
   f.longestLine = std::max(f.longestLine, wordLineLength(entry));
 }
 
@@ -133,7 +134,7 @@ std::string pagesRow(const WordFigures& f) {
 std::string wordIndexStats(const unsigned char* bytes, std::size_t size) {
   WordFigures f;
   const WordEntry* previous = nullptr;
-  for (const WordEntry* entry = bytes[0] == 0 ? nullptr : bytes; entry != nullptr; entry = nextEntry(entry)) {
+  for (const WordEntry* entry = bytes[0] == 0 ? nullptr : entryAt(bytes); entry != nullptr; entry = nextEntry(entry)) {
     if (previous != nullptr && isPrefixOf(previous, entry)) ++f.prefixOfNext;
     addEntry(f, entry);
     previous = entry;
