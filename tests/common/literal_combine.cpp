@@ -5,13 +5,15 @@
 
 #include "literal_search.h"
 
-static bool prepareSlots() {
-  SearchState& s = searchState;
+// The slots in order: an empty one has its map filled with 0xFF (present
+// on every page, a hit on none); one that stopped at the word limit ends
+// the combination, leaving the slots after it as they were.
+static bool takeSlots() {
   for (int slot = 0; slot < termSlots; ++slot) {
-    if (s.hitCount[slot] == 0) {
-      std::memset(s.termPages[slot], 0xFF, pageLimit);
-    } else if (s.hitCount[slot] > wordLimit) {
-      s.message = messageSlotOverLimit;
+    int32_t hits = searchState.hitCount[slot];
+    for (int32_t page = 0; hits == 0 && page < pageLimit; ++page) searchState.termPages[slot][page] = 0xFF;
+    if (hits > wordLimit) {
+      searchState.message = messageSlotOverLimit;
       return false;
     }
   }
@@ -42,7 +44,7 @@ static void markWindow(int32_t start, int32_t end) {
 bool literalCombineTerms() {
   SearchState& s = searchState;
   s.message = nullptr;
-  if (!prepareSlots()) return false;
+  if (!takeSlots()) return false;
   std::memset(s.resultPages, 0, pageLimit);
   for (int32_t start = 0; start < pageLimit; ++start) {
     int64_t end = static_cast<int64_t>(start) + distance;
