@@ -186,7 +186,8 @@ TEST(Stats, ARefusedDataSetIsReportedWithItsFault) {
   writeFile(scratch.path("broken.bin"), std::string("\x03\x05\x00", 3));
   const ToolRun run = runTool({"stats", scratch.path("broken.bin")}, scratch);
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.err.find("broken.bin: not a valid data set"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("broken.bin: kein gültiger Datensatz; als Wortindex, Byte 3: Ein Anzeigewort reicht"), std::string::npos)
+      << run.err;
 }
 
 }  // namespace

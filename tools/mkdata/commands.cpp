@@ -103,9 +103,9 @@ int statsCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
     } else if (checkHeadingTable(bytes, size, &asTable)) {
       out << "## " << path << " (heading table)\n\n" << headingTableStats(bytes, size) << '\n';
     } else {
-      result = refuse(err, {path + ": not a valid data set; as a word index, at offset " +
+      result = refuse(err, {path + ": kein gültiger Datensatz; als Wortindex, Byte " +
                             std::to_string(asIndex.offset) + ": " + ruleSentence(asIndex.rule) +
-                            "; as a heading table, at offset " + std::to_string(asTable.offset) + ": " +
+                            "; als Überschriftentabelle, Byte " + std::to_string(asTable.offset) + ": " +
                             ruleSentence(asTable.rule)});
     }
   }
