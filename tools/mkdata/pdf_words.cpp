@@ -1,0 +1,142 @@
+#include "pdf_words.h"
+
+#include <cassert>
+#include <map>
+#include <set>
+
+#include "text_codec.h"
+
+namespace {
+
+constexpr std::size_t edgeLinesLooked = 2;
+constexpr std::size_t repeatedEdgePages = 3;
+constexpr std::size_t wordsInAFolioLine = 10;
+
+const char32_t softHyphen = 0xAD;
+
+std::u32string ligature(char32_t c) {
+  switch (c) {
+    case 0xFB00: return U"ff";
+    case 0xFB01: return U"fi";
+    case 0xFB02: return U"fl";
+    case 0xFB03: return U"ffi";
+    case 0xFB04: return U"ffl";
+    case 0xFB05: case 0xFB06: return U"st";
+    case 0x2010: case 0x2011: return U"-";
+    default: return std::u32string(1, c);
+  }
+}
+
+std::vector<std::u32string> tokens(const std::u32string& line) {
+  std::vector<std::u32string> found;
+  std::u32string current;
+  for (char32_t c : line + U' ') {
+    if (c == U' ' || c == U'\t') {
+      if (!current.empty()) found.push_back(current);
+      current.clear();
+    } else {
+      current += c;
+    }
+  }
+  return found;
+}
+
+std::u32string digitsMasked(const std::u32string& line) {
+  std::u32string masked;
+  for (char32_t c : line) masked += c >= U'0' && c <= U'9' ? U'#' : c;
+  return masked;
+}
+
+bool holdsFolio(const std::u32string& line, const std::u32string& label, int printed) {
+  const std::vector<std::u32string> words = tokens(line);
+  if (words.size() > wordsInAFolioLine) return false;
+  std::u32string number;
+  for (char c : std::to_string(printed)) number += static_cast<char32_t>(c);
+  for (const std::u32string& word : words) {
+    if (word == number || (!label.empty() && word == label)) return true;
+  }
+  return false;
+}
+
+// Indexes of the lines that can be running heads or footers: the first and
+// the last few lines that are not blank.
+std::vector<std::size_t> edgeLines(const PdfPage& page) {
+  std::vector<std::size_t> filled;
+  for (std::size_t i = 0; i < page.lines.size(); ++i) {
+    if (page.lines[i].find_first_not_of(U' ') != std::u32string::npos) filled.push_back(i);
+  }
+  if (filled.size() <= 2 * edgeLinesLooked) return filled;
+  std::vector<std::size_t> edges(filled.begin(), filled.begin() + edgeLinesLooked);
+  edges.insert(edges.end(), filled.end() - edgeLinesLooked, filled.end());
+  return edges;
+}
+
+std::map<std::u32string, std::size_t> edgePageCounts(const std::vector<PdfPage>& pages) {
+  std::map<std::u32string, std::size_t> counts;
+  for (const PdfPage& page : pages) {
+    std::set<std::u32string> seen;
+    for (std::size_t i : edgeLines(page)) seen.insert(digitsMasked(page.lines[i]));
+    for (const std::u32string& masked : seen) ++counts[masked];
+  }
+  return counts;
+}
+
+bool isContentsLine(const std::u32string& line) {
+  const std::size_t end = line.find_last_not_of(U' ');
+  if (end == std::u32string::npos) return false;
+  std::size_t digits = end + 1;
+  while (digits > 0 && line[digits - 1] >= U'0' && line[digits - 1] <= U'9') --digits;
+  if (digits == end + 1) return false;
+  const std::u32string before = line.substr(0, digits);
+  return before.find(U". . .") != std::u32string::npos || before.find(U"...") != std::u32string::npos;
+}
+
+}  // namespace
+
+std::u32string resolvedLine(const std::u32string& line) {
+  std::u32string resolved;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (line[i] != softHyphen) {
+      resolved += ligature(line[i]);
+    } else if (line.find_first_not_of(U' ', i + 1) == std::u32string::npos) {
+      resolved += U'-';
+    }
+  }
+  return resolved;
+}
+
+bool isContentsPage(const PdfPage& page) {
+  std::size_t entries = 0;
+  for (const std::u32string& line : page.lines) entries += isContentsLine(line) ? 1 : 0;
+  return entries >= 5 && 2 * entries >= page.lines.size();
+}
+
+BodyText bodyText(const std::vector<PdfPage>& pages, const std::vector<int>& printedOf) {
+  assert(pages.size() == printedOf.size());
+  const std::map<std::u32string, std::size_t> edgeCounts = edgePageCounts(pages);
+  BodyText body;
+  for (std::size_t p = 0; p < pages.size(); ++p) {
+    if (printedOf[p] == 0) continue;
+    if (isContentsPage(pages[p])) {
+      ++body.contentsPages;
+      continue;
+    }
+    std::u32string label;
+    std::size_t bad = 0;
+    decodeUtf8(pages[p].label, label, bad);
+    std::set<std::size_t> dropped;
+    const std::vector<std::size_t> edges = edgeLines(pages[p]);
+    for (std::size_t i : edges) {
+      const std::u32string& line = pages[p].lines[i];
+      const bool outermost = i == edges.front() || i == edges.back();
+      if ((outermost && holdsFolio(line, label, printedOf[p])) ||
+          edgeCounts.at(digitsMasked(line)) >= repeatedEdgePages)
+        dropped.insert(i);
+    }
+    body.edgeLinesDropped += dropped.size();
+    for (std::size_t i = 0; i < pages[p].lines.size(); ++i) {
+      if (dropped.count(i) == 0) body.lines.push_back({printedOf[p], resolvedLine(pages[p].lines[i])});
+    }
+  }
+  return body;
+}
