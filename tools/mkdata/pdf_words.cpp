@@ -41,17 +41,24 @@ std::vector<std::u32string> tokens(const std::u32string& line) {
   return found;
 }
 
-std::u32string digitsMasked(const std::u32string& line) {
+std::u32string asU32(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
+
+// The line with the page's own number (and label) masked: what a running
+// head or footer has in common from page to page.
+std::u32string folioMasked(const std::u32string& line, const std::u32string& label, int printed) {
+  const std::u32string number = asU32(std::to_string(printed));
   std::u32string masked;
-  for (char32_t c : line) masked += c >= U'0' && c <= U'9' ? U'#' : c;
+  for (const std::u32string& word : tokens(line)) {
+    masked += (word == number || (!label.empty() && word == label)) ? U"#" : word;
+    masked += U' ';
+  }
   return masked;
 }
 
 bool holdsFolio(const std::u32string& line, const std::u32string& label, int printed) {
   const std::vector<std::u32string> words = tokens(line);
   if (words.size() > wordsInAFolioLine) return false;
-  std::u32string number;
-  for (char c : std::to_string(printed)) number += static_cast<char32_t>(c);
+  const std::u32string number = asU32(std::to_string(printed));
   for (const std::u32string& word : words) {
     if (word == number || (!label.empty() && word == label)) return true;
   }
@@ -71,14 +78,29 @@ std::vector<std::size_t> edgeLines(const PdfPage& page) {
   return edges;
 }
 
-std::map<std::u32string, std::size_t> edgePageCounts(const std::vector<PdfPage>& pages) {
-  std::map<std::u32string, std::size_t> counts;
-  for (const PdfPage& page : pages) {
-    std::set<std::u32string> seen;
-    for (std::size_t i : edgeLines(page)) seen.insert(digitsMasked(page.lines[i]));
-    for (const std::u32string& masked : seen) ++counts[masked];
+std::u32string labelOf(const PdfPage& page) {
+  std::u32string label;
+  std::size_t bad = 0;
+  return decodeUtf8(page.label, label, bad) ? label : U"";
+}
+
+// The edge lines that recur as running heads do: on three pages within
+// five, so that a short line of text that happens to end a few pages
+// ("Anmerkung") is not taken for one.
+std::set<std::u32string> recurringEdgeLines(const std::vector<PdfPage>& pages, const std::vector<int>& printedOf) {
+  std::map<std::u32string, std::vector<std::size_t>> pagesOf;
+  std::set<std::u32string> recurring;
+  for (std::size_t p = 0; p < pages.size(); ++p) {
+    for (std::size_t i : edgeLines(pages[p])) {
+      std::vector<std::size_t>& seen = pagesOf[folioMasked(pages[p].lines[i], labelOf(pages[p]), printedOf[p])];
+      if (!seen.empty() && seen.back() == p) continue;
+      seen.push_back(p);
+      const std::size_t n = seen.size();
+      if (n >= repeatedEdgePages && seen[n - 1] - seen[n - repeatedEdgePages] < 5)
+        recurring.insert(folioMasked(pages[p].lines[i], labelOf(pages[p]), printedOf[p]));
+    }
   }
-  return counts;
+  return recurring;
 }
 
 bool isContentsLine(const std::u32string& line) {
@@ -113,7 +135,7 @@ bool isContentsPage(const PdfPage& page) {
 
 BodyText bodyText(const std::vector<PdfPage>& pages, const std::vector<int>& printedOf) {
   assert(pages.size() == printedOf.size());
-  const std::map<std::u32string, std::size_t> edgeCounts = edgePageCounts(pages);
+  const std::set<std::u32string> recurring = recurringEdgeLines(pages, printedOf);
   BodyText body;
   for (std::size_t p = 0; p < pages.size(); ++p) {
     if (printedOf[p] == 0) continue;
@@ -121,16 +143,14 @@ BodyText bodyText(const std::vector<PdfPage>& pages, const std::vector<int>& pri
       ++body.contentsPages;
       continue;
     }
-    std::u32string label;
-    std::size_t bad = 0;
-    decodeUtf8(pages[p].label, label, bad);
+    const std::u32string label = labelOf(pages[p]);
     std::set<std::size_t> dropped;
     const std::vector<std::size_t> edges = edgeLines(pages[p]);
     for (std::size_t i : edges) {
       const std::u32string& line = pages[p].lines[i];
       const bool outermost = i == edges.front() || i == edges.back();
       if ((outermost && holdsFolio(line, label, printedOf[p])) ||
-          edgeCounts.at(digitsMasked(line)) >= repeatedEdgePages)
+          recurring.count(folioMasked(line, label, printedOf[p])) != 0)
         dropped.insert(i);
     }
     body.edgeLinesDropped += dropped.size();
