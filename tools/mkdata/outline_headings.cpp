@@ -158,7 +158,6 @@ std::vector<OutlineHeading> outlineHeadings(const std::vector<PdfOutlineEntry>& 
     skippedDepth = isIndexOrContentsTitle(entry.title) ? entry.depth : 0;
     const int level = entry.depth - (skipTopLevel ? 1 : 0);
     if (skippedDepth != 0 || level < 1 || level > deepestHeading) continue;
-    const std::string number = numbering.next(level);
     const std::string title = cleanTitle(entry.title, notes);
     const bool onPage = entry.pdfPage >= 1 && static_cast<std::size_t>(entry.pdfPage) <= printedOf.size() &&
                         printedOf[entry.pdfPage - 1] != 0;
@@ -168,7 +167,7 @@ std::vector<OutlineHeading> outlineHeadings(const std::vector<PdfOutlineEntry>& 
                       (title.empty() ? "empty title" : !onPage ? "its page is not indexed" : "its page lies before the previous heading's"));
       continue;
     }
-    headings.push_back({page, level, carriesNumber(title) ? title : number + " " + title});
+    headings.push_back({page, level, carriesNumber(title) ? title : numbering.next(level) + " " + title});
   }
   return headings;
 }

@@ -52,7 +52,9 @@ bool choosePrintedPages(const std::vector<std::string>& labels, const PageChoice
   int highest = 0;
   for (std::size_t i = 0; i < labels.size(); ++i) {
     const int pdfPage = static_cast<int>(i) + 1;
-    const int printed = choice.offsetGiven ? pdfPage - choice.offset : labelledPage(labels[i], pages);
+    const int printed = choice.offsetGiven ? pdfPage - choice.offset
+                        : labels[i].empty()  ? pdfPage
+                                             : labelledPage(labels[i], pages);
     pages.printedOf.push_back(chosen(printed, choice) ? printed : 0);
     highest = std::max(highest, pages.printedOf.back());
   }

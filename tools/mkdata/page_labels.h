@@ -1,9 +1,10 @@
 // From the PDF's pages to the printed pages a reader sees. A page labelled
 // with a plain arabic number is that printed page; roman labels mark the
 // front matter (title, table of contents), which is left out, and so is a
-// page with any other label ("A-1"). A PDF without labels numbers its pages
-// from 1, so there the printed page is the PDF page; an offset given on the
-// command line overrides the labels (printed page = PDF page - offset).
+// page with any other label ("A-1"). A page without a label (a PDF without
+// labels, or one that labels only some pages) is numbered by its place in
+// the PDF, as viewers number it. An offset given on the command line
+// overrides the labels (printed page = PDF page - offset).
 #pragma once
 
 #include <string>

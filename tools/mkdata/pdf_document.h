@@ -17,7 +17,7 @@ struct PdfOutlineEntry {
   int depth;                         // 1 for the outline's top level
   std::string title;                 // UTF-8
   int pdfPage;                       // 1-based; 0 when the entry leads nowhere in the file
-  bool nearPageFoot;                 // its place lies in the lowest sixth of the page
+  bool nearPageFoot = false;         // its place lies in the lowest sixth of the page
 };
 
 struct PdfMetadata {

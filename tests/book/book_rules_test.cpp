@@ -1,0 +1,122 @@
+// The rules by which the book command reads a PDF, one table per rule:
+// printed pages from labels, line-end joins and ligatures, headings from
+// the outline.
+#include <gtest/gtest.h>
+
+#include "outline_headings.h"
+#include "page_labels.h"
+#include "pdf_words.h"
+#include "text_codec.h"
+#include "word_scanner.h"
+
+namespace {
+
+struct LabelCase {
+  std::vector<std::string> labels;
+  PageChoice choice;
+  std::vector<int> printedOf;  // empty: refused
+};
+
+std::vector<int> printedPages(const LabelCase& c) {
+  PrintedPages pages;
+  std::string reason;
+  return choosePrintedPages(c.labels, c.choice, pages, reason) ? pages.printedOf : std::vector<int>{};
+}
+
+TEST(PrintedPages, FollowLabelsOffsetsAndRanges) {
+  PageChoice offset2;
+  offset2.offsetGiven = true;
+  offset2.offset = 2;
+  PageChoice upTo1799;
+  upTo1799.lastPrinted = 1799;
+  PageChoice middle;
+  middle.firstPrinted = 2;
+  middle.lastPrinted = 3;
+  middle.leftOut = {{3, 3}};
+  const LabelCase cases[] = {
+      {{"i", "ii", "IV", "1", "2"}, {}, {0, 0, 0, 1, 2}},          // roman front matter left out
+      {{"1", "2", "A-1", "B", "3"}, {}, {1, 2, 0, 0, 3}},          // appendix labels left out
+      {{"", "", "iii", ""}, {}, {1, 2, 0, 4}},                     // no label: the PDF page
+      {{"1", "2", "3", "4"}, offset2, {0, 0, 1, 2}},               // an offset: PDF page minus offset
+      {{"i", "1", "2", "3"}, middle, {0, 0, 2, 0}},                // range and a page left out by hand
+      {{"1798", "1799", "1800"}, {}, {}},                          // above the last data page: refused
+      {{"1798", "1799", "1800"}, upTo1799, {1798, 1799, 0}},       // unless a last page is chosen
+      {{"i", "ii"}, {}, {}},                                       // nothing left to index
+      {{"0", "007", "1234567"}, {}, {0, 7, 0}},
+  };
+  for (const LabelCase& c : cases) EXPECT_EQ(printedPages(c), c.printedOf) << c.labels.front();
+}
+
+// Two lines of a page as poppler gives them, and the words they yield.
+struct LineCase {
+  const char32_t* first;
+  const char32_t* second;
+  const char* words;
+};
+
+std::string scanned(const LineCase& c) {
+  const std::vector<BookLine> lines = {{1, resolvedLine(c.first)}, {1, resolvedLine(c.second)}};
+  std::string words;
+  for (const ScannedWord& word : scanWords(lines)) words += (words.empty() ? "" : " ") + word.word;
+  return words;
+}
+
+TEST(BookWords, LineEndsLigaturesAndSoftHyphens) {
+  const LineCase cases[] = {
+      {U"die Spindel-", U"drehzahl steigt", "die Spindeldrehzahl steigt"},
+      {U"die Spindel-", U"Konfiguration", "die Spindel-Konfiguration"},
+      {U"Spindel- und Achsensteuerung", U"", "Spindel- und Achsensteuerung"},
+      {U"die Spindel-", U"und Achse", "die Spindel- und Achse"},
+      {U"häu\uFB01g und o\uFB00en", U"\uFB02ach \uFB03zient \uFB04ig", "häufig und offen flach ffizient fflig"},
+      {U"Werk\u00ADzeug", U"", "Werkzeug"},
+      {U"das Werk\u00AD", U"zeug", "das Werkzeug"},
+      {U"G\u2011Code und M\u2010Code", U"", "G-Code und M-Code"},
+      {U"ein Café und Crème", U"brûlée", "ein und"},
+      {U"Ein/Aus, I/O-Port's", U"", "Ein/Aus I/O-Port's"},
+      {U"a b, x. 2", U"", ""},
+  };
+  for (const LineCase& c : cases) EXPECT_EQ(scanned(c), c.words) << encodeUtf8(c.first);
+}
+
+struct OutlineCase {
+  std::vector<PdfOutlineEntry> outline;
+  const char* headings;  // "page level title" joined by "|"
+};
+
+std::string headingsOf(const OutlineCase& c, bool skipTop) {
+  const std::vector<int> printedOf = {0, 1, 2, 3, 4, 5};  // PDF page 1 is front matter
+  std::vector<std::string> notes;
+  std::string text;
+  for (const OutlineHeading& h : outlineHeadings(c.outline, skipTop, printedOf, notes))
+    text += (text.empty() ? "" : "|") + std::to_string(h.page) + " " + std::to_string(h.level) + " " + h.title;
+  return text;
+}
+
+TEST(BookHeadings, LevelsNumberingAndLeftOutEntries) {
+  const OutlineCase cases[] = {
+      {{{1, "Grundlagen", 2}, {2, "Spindeln", 2}, {3, "Drehzahl", 3}, {4, "Zu tief", 3}, {2, "Achsen", 4},
+        {1, "Aufbau", 5}},
+       "1 1 1. Grundlagen|1 2 1.1 Spindeln|2 3 1.1.1 Drehzahl|3 2 1.2 Achsen|4 1 2. Aufbau"},
+      {{{1, "3 Grundlagen", 2}, {2, "3.4 Spindeln", 3}}, "1 1 3 Grundlagen|2 2 3.4 Spindeln"},
+      {{{1, "Inhaltsverzeichnis", 1}, {1, "Vorn", 1}, {1, "Grundlagen", 2}, {1, "Index", 6}, {2, "A", 6}},
+       "1 1 1. Grundlagen"},
+      {{{1, "Grundlagen\tund  Aufbau \u2192", 2}}, "1 1 1. Grundlagen und Aufbau >"},
+      {{{1, "Später", 4}, {1, "Früher", 2}}, "3 1 1. Später"},
+  };
+  for (const OutlineCase& c : cases) EXPECT_EQ(headingsOf(c, false), c.headings) << c.outline.front().title;
+}
+
+TEST(BookHeadings, PartLevelIsRecognisedAndSkipped) {
+  const std::vector<PdfPage> pages = {
+      {"1", {U"Grundlagen"}}, {"2", {U"Text des Kapitels mit vielen Wörtern"}}, {"3", {U"Text"}}};
+  const std::vector<PdfOutlineEntry> parts = {{1, "Teil I Grundlagen", 1}, {2, "Spindeln", 2}, {3, "Drehzahl", 2},
+                                              {1, "II Aufbau", 3}, {2, "Achsen", 3}, {1, "Index", 3}};
+  const std::vector<PdfOutlineEntry> barePartPage = {{1, "Grundlagen", 1}, {2, "Spindeln", 2}};
+  const std::vector<PdfOutlineEntry> chapters = {{1, "Grundlagen", 2}, {2, "Spindeln", 2}, {1, "Aufbau", 3}};
+  EXPECT_TRUE(topLevelHoldsParts(parts, pages));
+  EXPECT_TRUE(topLevelHoldsParts(barePartPage, pages));
+  EXPECT_FALSE(topLevelHoldsParts(chapters, pages));
+  EXPECT_EQ(headingsOf({parts, ""}, true), "1 1 1. Spindeln|1 2 1.1 Drehzahl|2 1 2. Achsen");
+}
+
+}  // namespace
