@@ -55,9 +55,8 @@ struct LineCase {
 };
 
 std::string scanned(const LineCase& c) {
-  const std::vector<BookLine> lines = {{1, resolvedLine(c.first)}, {1, resolvedLine(c.second)}};
   std::string words;
-  for (const ScannedWord& word : scanWords(lines)) words += (words.empty() ? "" : " ") + word.word;
+  for (const ScannedWord& word : scanWords(resolvedLines({{1, c.first}, {2, c.second}}))) words += (words.empty() ? "" : " ") + word.word;
   return words;
 }
 
@@ -69,7 +68,8 @@ TEST(BookWords, LineEndsLigaturesAndSoftHyphens) {
       {U"die Spindel-", U"und Achse", "die Spindel- und Achse"},
       {U"häu\uFB01g und o\uFB00en", U"\uFB02ach \uFB03zient \uFB04ig", "häufig und offen flach ffizient fflig"},
       {U"Werk\u00ADzeug", U"", "Werkzeug"},
-      {U"das Werk\u00AD", U"zeug", "das Werkzeug"},
+      {U"das Werk\u00AD", U"zeug ist", "das Werkzeug ist"},
+      {U"die Spindel\u00AD ", U"Konfiguration", "die SpindelKonfiguration"},
       {U"G\u2011Code und M\u2010Code", U"", "G-Code und M-Code"},
       {U"ein Café und Crème", U"brûlée", "ein und"},
       {U"Ein/Aus, I/O-Port's", U"", "Ein/Aus I/O-Port's"},
@@ -102,6 +102,7 @@ TEST(BookHeadings, LevelsNumberingAndLeftOutEntries) {
        "1 1 1. Grundlagen"},
       {{{1, "Grundlagen\tund  Aufbau \u2192", 2}}, "1 1 1. Grundlagen und Aufbau >"},
       {{{1, "Später", 4}, {1, "Früher", 2}}, "3 1 1. Später"},
+      {{{2, "Waise", 2}, {1, "Kapitel", 2}, {3, "Ohne Abschnitt", 3}, {2, "Abschnitt", 3}}, "1 1 1. Kapitel|2 2 1.1 Abschnitt"},
   };
   for (const OutlineCase& c : cases) EXPECT_EQ(headingsOf(c, false), c.headings) << c.outline.front().title;
 }

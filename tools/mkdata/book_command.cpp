@@ -133,7 +133,8 @@ bool choosePages(const PdfBook& book, const BookOptions& options, BookData& data
   return true;
 }
 
-bool collectBookData(const PdfBook& book, const BookOptions& options, BookData& data, std::string& reason) {
+bool collectBookData(PdfBook& book, const BookOptions& options, BookData& data, std::string& reason) {
+  settleOutlinePages(book.outline, book.pages);
   if (!choosePages(book, options, data, reason)) return false;
   const BodyText body = bodyText(book.pages, data.printedOf);
   std::size_t dropped = 0;

@@ -10,6 +10,7 @@ namespace {
 
 constexpr int deepestHeading = 3;
 constexpr std::size_t wordsOnAPartPage = 20;
+constexpr std::size_t longestTitle = 300;  // three in force at once fit a result row
 
 std::string lowered(const std::string& text) {
   std::string low = text;
@@ -100,6 +101,19 @@ bool titlePrintedOn(const std::string& title, const PdfPage& page) {
   return false;
 }
 
+// Why a heading cannot stand in the table where the outline puts it; empty
+// when it can. The table begins with a chapter, and a subsection follows a
+// section of its chapter.
+std::string misplaced(const std::string& title, bool onPage, int page, int level,
+                      const std::vector<OutlineHeading>& headings) {
+  if (title.empty()) return "empty title";
+  if (!onPage) return "its page is not indexed";
+  if (!headings.empty() && page < headings.back().page) return "its page lies before the previous heading's";
+  if (level > 1 && headings.empty()) return "no chapter before it";
+  if (level == 3 && headings.back().level == 1) return "no section before it";
+  return "";
+}
+
 }  // namespace
 
 void settleOutlinePages(std::vector<PdfOutlineEntry>& outline, const std::vector<PdfPage>& pages) {
@@ -158,13 +172,13 @@ std::vector<OutlineHeading> outlineHeadings(const std::vector<PdfOutlineEntry>& 
     skippedDepth = isIndexOrContentsTitle(entry.title) ? entry.depth : 0;
     const int level = entry.depth - (skipTopLevel ? 1 : 0);
     if (skippedDepth != 0 || level < 1 || level > deepestHeading) continue;
-    const std::string title = cleanTitle(entry.title, notes);
+    const std::string title = cleanTitle(entry.title, notes).substr(0, longestTitle);
     const bool onPage = entry.pdfPage >= 1 && static_cast<std::size_t>(entry.pdfPage) <= printedOf.size() &&
                         printedOf[entry.pdfPage - 1] != 0;
     const int page = onPage ? printedOf[entry.pdfPage - 1] : 0;
-    if (title.empty() || !onPage || (!headings.empty() && page < headings.back().page)) {
-      notes.push_back("heading \"" + entry.title + "\" left out: " +
-                      (title.empty() ? "empty title" : !onPage ? "its page is not indexed" : "its page lies before the previous heading's"));
+    const std::string why = misplaced(title, onPage, page, level, headings);
+    if (!why.empty()) {
+      notes.push_back("heading \"" + entry.title + "\" left out: " + why);
       continue;
     }
     headings.push_back({page, level, carriesNumber(title) ? title : numbering.next(level) + " " + title});

@@ -8,7 +8,6 @@
 #include <poppler-page.h>
 
 #include "file_output.h"
-#include "outline_headings.h"
 #include "text_codec.h"
 
 namespace {
@@ -75,7 +74,5 @@ bool readPdfBook(const std::string& path, PdfBook& book, std::string& reason) {
     book.pages.push_back({utf8Of(page->label()),
                           linesOf(utf8Of(page->text(poppler::rectf(), poppler::page::raw_order_layout)))});
   }
-  if (!readPdfOutline(bytes, book.outline, reason)) return reason = path + ": " + reason, false;
-  settleOutlinePages(book.outline, book.pages);
-  return true;
+  return readPdfOutline(bytes, book.outline, reason) || (reason = path + ": " + reason, false);
 }

@@ -1,5 +1,6 @@
 #include "pdf_words.h"
 
+#include <algorithm>
 #include <cassert>
 #include <map>
 #include <set>
@@ -117,12 +118,27 @@ bool isContentsLine(const std::u32string& line) {
 
 std::u32string resolvedLine(const std::u32string& line) {
   std::u32string resolved;
+  const std::size_t end = line.find_last_not_of(U' ');
   for (std::size_t i = 0; i < line.size(); ++i) {
-    if (line[i] != softHyphen) {
-      resolved += ligature(line[i]);
-    } else if (line.find_first_not_of(U' ', i + 1) == std::u32string::npos) {
-      resolved += U'-';
-    }
+    if (line[i] != softHyphen || i == end) resolved += ligature(line[i]);
+  }
+  return resolved;
+}
+
+// A soft hyphen ends a line only where the typesetter divided a word: the
+// word's rest is taken up from the next line, whatever its case.
+std::vector<BookLine> resolvedLines(const std::vector<BookLine>& lines) {
+  std::vector<BookLine> resolved;
+  for (const BookLine& line : lines) resolved.push_back({line.page, resolvedLine(line.text)});
+  for (std::size_t i = 0; i + 1 < resolved.size(); ++i) {
+    std::u32string& text = resolved[i].text;
+    const std::size_t end = text.find_last_not_of(U' ');
+    if (end == std::u32string::npos || text[end] != softHyphen) continue;
+    std::u32string& next = resolved[i + 1].text;
+    const std::size_t restBegin = next.find_first_not_of(U' ');
+    const std::size_t restEnd = std::min(next.find(U' ', restBegin), next.size());
+    text = text.substr(0, end) + (restBegin == std::u32string::npos ? U"" : next.substr(restBegin, restEnd - restBegin));
+    next.erase(0, restEnd);
   }
   return resolved;
 }
@@ -155,8 +171,9 @@ BodyText bodyText(const std::vector<PdfPage>& pages, const std::vector<int>& pri
     }
     body.edgeLinesDropped += dropped.size();
     for (std::size_t i = 0; i < pages[p].lines.size(); ++i) {
-      if (dropped.count(i) == 0) body.lines.push_back({printedOf[p], resolvedLine(pages[p].lines[i])});
+      if (dropped.count(i) == 0) body.lines.push_back({printedOf[p], pages[p].lines[i]});
     }
   }
+  body.lines = resolvedLines(body.lines);
   return body;
 }

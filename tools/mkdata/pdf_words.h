@@ -1,7 +1,7 @@
 // The text of the indexed pages as the word scanner's lines. Ligatures
 // (ﬀ ﬁ ﬂ ﬃ ﬄ ﬅ ﬆ) are written out, Unicode hyphens become "-", a soft
-// hyphen inside a line is dropped and one at a line's end is a line-end
-// hyphen. Running heads and page footers are recognised among a page's
+// hyphen inside a line is dropped and one at a line's end joins the word's
+// rest from the next line. Running heads and page footers are recognised among a page's
 // first two and last two lines: its first or last line when it holds the
 // page's own number (or label) among at most ten words, and any of them
 // whose text with the page's number masked stands there on three pages
@@ -15,7 +15,9 @@
 #include "book_pages.h"
 #include "pdf_document.h"
 
+// Each line resolved by the rules above; a soft hyphen at its end is kept.
 std::u32string resolvedLine(const std::u32string& line);
+std::vector<BookLine> resolvedLines(const std::vector<BookLine>& lines);
 
 bool isContentsPage(const PdfPage& page);
 
