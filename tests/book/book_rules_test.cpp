@@ -3,6 +3,8 @@
 // the outline.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "outline_headings.h"
 #include "page_labels.h"
 #include "pdf_words.h"
@@ -76,6 +78,45 @@ TEST(BookWords, LineEndsLigaturesAndSoftHyphens) {
       {U"a b, x. 2", U"", ""},
   };
   for (const LineCase& c : cases) EXPECT_EQ(scanned(c), c.words) << encodeUtf8(c.first);
+}
+
+// A line at the top or foot of some of twelve pages ("#" is the page's
+// number), and whether it is taken for a running head or footer.
+struct EdgeCase {
+  std::u32string line;
+  bool atTop;
+  std::vector<int> onPages;  // 1-based
+  bool dropped;
+};
+
+bool droppedAsRunningLine(const EdgeCase& c) {
+  std::vector<PdfPage> pages;
+  std::vector<int> printedOf;
+  for (int p = 1; p <= 12; ++p) {
+    std::u32string line = c.line;
+    const std::string digits = std::to_string(p);
+    const std::u32string number(digits.begin(), digits.end());
+    if (line.find(U'#') != std::u32string::npos) line.replace(line.find(U'#'), 1, number);
+    PdfPage page{std::to_string(p), {U"a" + number, U"b" + number, U"mitten", U"c" + number, U"d" + number}};
+    const bool here = std::find(c.onPages.begin(), c.onPages.end(), p) != c.onPages.end();
+    if (here) page.lines.insert(c.atTop ? page.lines.begin() : page.lines.end(), line);
+    pages.push_back(page);
+    printedOf.push_back(p);
+  }
+  return bodyText(pages, printedOf).lines.size() == 60;
+}
+
+TEST(BookWords, RunningHeadsAndFootersAreRecurringEdgeLines) {
+  const EdgeCase cases[] = {
+      {U"Das Buch, Ausgabe 3   # / 12", true, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, true},
+      {U"Seite #", false, {5}, true},                                      // the folio itself
+      {U"Kapitel 2 Konfiguration", true, {2, 4, 6, 8, 10, 12}, true},     // every other page
+      {U"Kapitel 2 Konfiguration", true, {3, 4, 5, 6, 7, 8}, true},
+      {U"Es basiert auf QDialog.", false, {3, 4, 5}, false},              // text that ends a few pages
+      {U"Der obige Code ergab dieses Beispiel:", true, {1, 5, 9}, false},
+      {U"Tabelle # zeigt die 12 Achsen und ihre Grenzen im Betrieb", true, {7}, false},  // too long
+  };
+  for (const EdgeCase& c : cases) EXPECT_EQ(droppedAsRunningLine(c), c.dropped) << encodeUtf8(c.line);
 }
 
 struct OutlineCase {

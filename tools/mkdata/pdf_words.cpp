@@ -10,10 +10,10 @@
 namespace {
 
 constexpr std::size_t edgeLinesLooked = 2;
-constexpr std::size_t repeatedEdgePages = 3;
 constexpr std::size_t wordsInAFolioLine = 10;
 
 const char32_t softHyphen = 0xAD;
+const char32_t folioMark = 0xFFFC;  // stands for the page number; no text holds it
 
 std::u32string ligature(char32_t c) {
   switch (c) {
@@ -47,10 +47,11 @@ std::u32string asU32(const std::string& ascii) { return {ascii.begin(), ascii.en
 // The line with the page's own number (and label) masked: what a running
 // head or footer has in common from page to page.
 std::u32string folioMasked(const std::u32string& line, const std::u32string& label, int printed) {
-  const std::u32string number = asU32(std::to_string(printed));
+  const std::u32string number = printed > 0 ? asU32(std::to_string(printed)) : U"";
   std::u32string masked;
   for (const std::u32string& word : tokens(line)) {
-    masked += (word == number || (!label.empty() && word == label)) ? U"#" : word;
+    const bool folio = (!number.empty() && word == number) || (!label.empty() && word == label);
+    masked += folio ? std::u32string(1, folioMark) : word;
     masked += U' ';
   }
   return masked;
@@ -85,20 +86,45 @@ std::u32string labelOf(const PdfPage& page) {
   return decodeUtf8(page.label, label, bad) ? label : U"";
 }
 
-// The edge lines that recur as running heads do: on three pages within
-// five, so that a short line of text that happens to end a few pages
-// ("Anmerkung") is not taken for one.
+// The forms under which an edge line recurs: with the page's number
+// masked, and as it stands (a chapter number may equal a page's number).
+std::vector<std::u32string> formsOf(const std::u32string& line, const std::u32string& label, int printed) {
+  return {folioMasked(line, label, printed), folioMasked(line, U"", 0)};
+}
+
+// Whether the pages on which an edge line stands (ascending PDF page
+// indexes) make it a running head or footer. One with the page number
+// recurs on three pages within five; one without, which could as well be a
+// line of text that happens to open or end a few pages ("Es basiert auf
+// ..."), must stand on six pages within twelve, or on half of the book's
+// (and at least three).
+bool recursAsRunningLine(const std::vector<std::size_t>& seen, bool withFolio, std::size_t pageCount) {
+  const std::size_t needed = withFolio ? 3 : 6;
+  const std::size_t within = withFolio ? 5 : 12;
+  const std::size_t n = seen.size();
+  if (n >= needed && seen[n - 1] - seen[n - needed] < within) return true;
+  return !withFolio && n >= 3 && 2 * n >= pageCount;
+}
+
 std::set<std::u32string> recurringEdgeLines(const std::vector<PdfPage>& pages, const std::vector<int>& printedOf) {
   std::map<std::u32string, std::vector<std::size_t>> pagesOf;
-  std::set<std::u32string> recurring;
   for (std::size_t p = 0; p < pages.size(); ++p) {
     for (std::size_t i : edgeLines(pages[p])) {
-      std::vector<std::size_t>& seen = pagesOf[folioMasked(pages[p].lines[i], labelOf(pages[p]), printedOf[p])];
-      if (!seen.empty() && seen.back() == p) continue;
-      seen.push_back(p);
-      const std::size_t n = seen.size();
-      if (n >= repeatedEdgePages && seen[n - 1] - seen[n - repeatedEdgePages] < 5)
-        recurring.insert(folioMasked(pages[p].lines[i], labelOf(pages[p]), printedOf[p]));
+      for (const std::u32string& form : formsOf(pages[p].lines[i], labelOf(pages[p]), printedOf[p])) {
+        std::vector<std::size_t>& seen = pagesOf[form];
+        if (seen.empty() || seen.back() != p) seen.push_back(p);
+      }
+    }
+  }
+  std::set<std::u32string> recurring;
+  for (const auto& [masked, seen] : pagesOf) {
+    std::vector<std::size_t> upTo;
+    for (std::size_t p : seen) {
+      upTo.push_back(p);
+      if (recursAsRunningLine(upTo, masked.find(folioMark) != std::u32string::npos, pages.size())) {
+        recurring.insert(masked);
+        break;
+      }
     }
   }
   return recurring;
@@ -165,8 +191,9 @@ BodyText bodyText(const std::vector<PdfPage>& pages, const std::vector<int>& pri
     for (std::size_t i : edges) {
       const std::u32string& line = pages[p].lines[i];
       const bool outermost = i == edges.front() || i == edges.back();
-      if ((outermost && holdsFolio(line, label, printedOf[p])) ||
-          recurring.count(folioMasked(line, label, printedOf[p])) != 0)
+      const std::vector<std::u32string> forms = formsOf(line, label, printedOf[p]);
+      if ((outermost && holdsFolio(line, label, printedOf[p])) || recurring.count(forms[0]) != 0 ||
+          recurring.count(forms[1]) != 0)
         dropped.insert(i);
     }
     body.edgeLinesDropped += dropped.size();

@@ -4,8 +4,9 @@
 // rest from the next line. Running heads and page footers are recognised among a page's
 // first two and last two lines: its first or last line when it holds the
 // page's own number (or label) among at most ten words, and any of them
-// whose text with the page's number masked stands there on three pages
-// within five. A page whose lines are mostly entries with dot leaders and a page number is a table of
+// whose text, with the page's number masked, recurs there as running heads
+// do: on three pages within five when it holds the number, else on six
+// within twelve or on half of all pages. A page whose lines are mostly entries with dot leaders and a page number is a table of
 // contents and is left out whole.
 #pragma once
 
