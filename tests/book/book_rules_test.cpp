@@ -119,6 +119,17 @@ TEST(BookWords, RunningHeadsAndFootersAreRecurringEdgeLines) {
   for (const EdgeCase& c : cases) EXPECT_EQ(droppedAsRunningLine(c), c.dropped) << encodeUtf8(c.line);
 }
 
+TEST(BookWords, ContentsPagesAreMostlyDotLeaderEntries) {
+  const std::u32string entry = U"1.2 Spindeln . . . . . . . 12";
+  const std::pair<std::vector<std::u32string>, bool> cases[] = {
+      {{U"Inhalt", entry, entry, U"1.3 Achsen ........ 14", entry, entry}, true},
+      {{entry, entry, entry, entry}, false},                               // too few to tell
+      {{entry, entry, entry, entry, entry, U"a", U"b", U"c", U"d", U"e", U"f"}, false},  // mostly text
+      {{U"Die Werte 1 . . . 2", U"x", U"y", U"z", U"w", U"v"}, false},
+  };
+  for (const auto& [lines, contents] : cases) EXPECT_EQ(isContentsPage({"ii", lines}), contents) << lines.size();
+}
+
 struct OutlineCase {
   std::vector<PdfOutlineEntry> outline;
   const char* headings;  // "page level title" joined by "|"

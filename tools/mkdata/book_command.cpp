@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <cstring>
 #include <ostream>
-#include <type_traits>
 
 #include "book_description.h"
 #include "file_output.h"
@@ -156,29 +155,38 @@ bool collectBookData(PdfBook& book, const BookOptions& options, BookData& data, 
   return true;
 }
 
-template <typename Item>
-bool packed(const std::string& tsv, const std::string& name, std::string& bytes, std::string& reason) {
-  std::vector<Item> items;
+// Packing goes through the very reader of words.tsv and headings.tsv that
+// `pack` uses, so the data sets are what `pack` makes of the lists.
+std::string packFailure(const std::string& name, const std::vector<std::string>& errors,
+                        const ProducerError& fault, const DataSetFault& check) {
+  if (!errors.empty()) return errors.front();
+  return name + ": " + (!fault.reason.empty() ? fault.reason : std::string("fails its check: ") + check.rule);
+}
+
+bool packWordIndex(const std::string& tsv, std::string& bytes, std::string& reason) {
+  std::vector<ProducerWord> words;
   std::vector<std::size_t> lineOf;
   std::vector<std::string> errors;
   std::vector<unsigned char> data;
   ProducerError fault{};
   DataSetFault check{};
-  bool good = false;
-  if constexpr (std::is_same_v<Item, ProducerWord>) {
-    good = readWordsTsv(tsv, name, items, lineOf, errors) && produceWordIndex(items, data, fault) &&
-           checkWordIndex(data.data(), static_cast<uint32_t>(data.size()), &check);
-  } else {
-    good = readHeadingsTsv(tsv, name, items, lineOf, errors) && produceHeadingTable(items, data, fault) &&
-           checkHeadingTable(data.data(), static_cast<uint32_t>(data.size()), &check);
-  }
-  if (!good) {
-    reason = !errors.empty() ? errors.front() : !fault.reason.empty() ? name + ": " + fault.reason
-                                                                       : name + ": fails its check: " + check.rule;
-    return false;
-  }
-  bytes.assign(data.begin(), data.end());
-  return true;
+  if (readWordsTsv(tsv, "words.tsv", words, lineOf, errors) && produceWordIndex(words, data, fault) &&
+      checkWordIndex(data.data(), static_cast<uint32_t>(data.size()), &check))
+    return bytes.assign(data.begin(), data.end()), true;
+  return reason = packFailure("words.tsv", errors, fault, check), false;
+}
+
+bool packHeadingTable(const std::string& tsv, std::string& bytes, std::string& reason) {
+  std::vector<ProducerHeading> headings;
+  std::vector<std::size_t> lineOf;
+  std::vector<std::string> errors;
+  std::vector<unsigned char> data;
+  ProducerError fault{};
+  DataSetFault check{};
+  if (readHeadingsTsv(tsv, "headings.tsv", headings, lineOf, errors) && produceHeadingTable(headings, data, fault) &&
+      checkHeadingTable(data.data(), static_cast<uint32_t>(data.size()), &check))
+    return bytes.assign(data.begin(), data.end()), true;
+  return reason = packFailure("headings.tsv", errors, fault, check), false;
 }
 
 bool makeDirectory(const std::string& path, std::string& reason) {
@@ -193,9 +201,7 @@ bool writeBookFiles(const PdfBook& book, const BookOptions& options, const BookD
   const std::string words = wordsTsv(data.words);
   const std::string headings = headingsTsv(data.headings);
   std::string wordIndex, headingTable;
-  if (!packed<ProducerWord>(words, "words.tsv", wordIndex, reason) ||
-      !packed<ProducerHeading>(headings, "headings.tsv", headingTable, reason))
-    return false;
+  if (!packWordIndex(words, wordIndex, reason) || !packHeadingTable(headings, headingTable, reason)) return false;
   BookReference reference = options.reference;
   completeReference(reference, book.metadata);
   const std::string description = bookDescription(reference, baseName(options.pdfPath), book.sha256, data.printedOf);
