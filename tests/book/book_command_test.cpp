@@ -69,9 +69,12 @@ TEST(BookCommand, SmallBookEndToEnd) {
   EXPECT_EQ(readFile(scratch.path("out/headings.tsv")),
             "2\t1\t1. Grundlagen\n2\t2\t1.1 Spindeln\n3\t3\t1.1.1 Drehzahl\n4\t2\t1.2 Achsen\n5\t1\t2. Aufbau\n");
   const std::string description = readFile(scratch.path("out/book.txt"));
-  EXPECT_NE(description.find("caption\tErika Muster: Das Spindelbuch. 20"), std::string::npos) << description;
+  EXPECT_NE(description.find("caption\tDas Spindelbuch, Erika Muster, 20"), std::string::npos) << description;
   EXPECT_NE(description.find("pdf-file\tbuch.pdf\n"), std::string::npos);
   EXPECT_NE(description.find("\npages\t1\t5\t3\n"), std::string::npos) << description;
+  EXPECT_NE(readFile(scratch.path("out/caption.h"))
+                .find("#define QUIREL_CAPTION \"Quirel - Volltextsuche f\\xFCr Das Spindelbuch, Erika Muster, 20"),
+            std::string::npos);
 }
 
 // A PDF whose standard security handler wants a password that the empty

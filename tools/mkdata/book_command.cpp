@@ -210,6 +210,7 @@ bool writeBookFiles(const PdfBook& book, const BookOptions& options, const BookD
   files.push_back({d + "words.tsv", words});
   files.push_back({d + "headings.tsv", headings});
   files.push_back({d + "book.txt", description});
+  files.push_back({d + "caption.h", captionHeader(reference)});
   files.push_back({d + "word_index.bin", wordIndex});
   files.push_back({d + "heading_table.bin", headingTable});
   return makeDirectory(options.outDir, reason) && replaceFiles(files, reason);

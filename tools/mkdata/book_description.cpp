@@ -1,6 +1,9 @@
 #include "book_description.h"
 
 #include <cassert>
+#include <cstdio>
+
+#include "text_codec.h"
 
 namespace {
 
@@ -19,16 +22,44 @@ std::string oneLine(const std::string& value) {
   return line;
 }
 
+constexpr std::size_t longestCaptionLiteral = 240;
+
+bool isHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+
+// One cp1252 byte inside a C string; after a hex escape a hex digit must be
+// escaped too, or it would join the escape.
+std::string escaped(unsigned char byte, bool afterEscape) {
+  const bool plain = byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\' &&
+                     !(afterEscape && isHexDigit(static_cast<char>(byte)));
+  if (plain) return std::string(1, static_cast<char>(byte));
+  char escape[5];
+  std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+  return escape;
+}
+
+std::string cp1252Of(const std::string& utf8) {
+  std::u32string decoded;
+  std::size_t bad = 0;
+  if (!decodeUtf8(utf8, decoded, bad)) return "";
+  std::string bytes;
+  for (char32_t c : decoded) {
+    unsigned char byte = 0;
+    bytes += static_cast<char>(cp1252Byte(c, byte) && byte >= 0x20 ? byte : nearestCp1252Byte(c));
+  }
+  return bytes;
+}
+
 }  // namespace
 
 std::string captionOf(const BookReference& reference) {
   if (!reference.caption.empty()) return reference.caption;
-  std::string caption = reference.authors;
-  addPart(caption, reference.title, ": ");
+  std::string caption = reference.title;
   addPart(caption, reference.edition, ", ");
-  addPart(caption, reference.publisher, ". ");
-  addPart(caption, reference.year, reference.publisher.empty() ? ". " : ", ");
-  addPart(caption, reference.url, ". ");
+  addPart(caption, reference.authors, ", ");
+  std::string imprint = reference.publisher;
+  addPart(imprint, reference.year, " ");
+  addPart(caption, imprint, ", ");
+  addPart(caption, reference.url, ", ");
   return caption;
 }
 
@@ -63,4 +94,25 @@ std::string bookDescription(const BookReference& reference, const std::string& p
             std::to_string(run.firstPdfPage) + "\n";
   }
   return text;
+}
+
+std::string captionHeader(const BookReference& reference) {
+  const std::string caption = cp1252Of("Quirel - Volltextsuche f\xC3\xBCr " + captionOf(reference));
+  std::string literal;
+  std::string sinceBlank;  // what follows the last blank, kept back until the next
+  bool afterEscape = false;
+  for (unsigned char byte : caption) {
+    if (byte == ' ') {
+      if (literal.size() + sinceBlank.size() > longestCaptionLiteral) break;
+      literal += sinceBlank;
+      sinceBlank.clear();
+    }
+    const std::string piece = escaped(byte, afterEscape);
+    afterEscape = piece.size() > 1;
+    sinceBlank += piece;
+  }
+  if (literal.size() + sinceBlank.size() <= longestCaptionLiteral) literal += sinceBlank;
+  while (!literal.empty() && literal.back() == ' ') literal.pop_back();
+  return "/* The dialog caption: the program name and the book's reference, in cp1252. */\n"
+         "#define QUIREL_CAPTION \"" + literal + "\"\n";
 }

@@ -14,8 +14,9 @@
 //               one line per such run, in the order of the PDF; a printed
 //               page in no run is not in the index
 //
-// The caption is "AUTHORS: TITLE, EDITION. PUBLISHER, YEAR. URL", the parts
-// that are empty left out with their marks, unless one is given whole. The
+// The caption is "TITLE, EDITION, AUTHORS, PUBLISHER YEAR, URL", the parts
+// that are empty left out with their marks, unless one is given whole
+// (authors as the reader should see them: "von Erika Muster"). The
 // title, authors and year come from the PDF's metadata; every part can be
 // given on the command line instead.
 #pragma once
@@ -43,6 +44,11 @@ std::string captionOf(const BookReference& reference);
 
 // printedOf: per PDF page its printed page, 0 when not indexed.
 std::vector<PageRun> pageRuns(const std::vector<int>& printedOf);
+
+// caption.h as the program's build includes it: QUIREL_CAPTION, the
+// program's name and the caption in cp1252 as one C string of printable
+// ASCII with hex escapes, cut at a blank to stay a short line.
+std::string captionHeader(const BookReference& reference);
 
 std::string bookDescription(const BookReference& reference, const std::string& pdfFile,
                             const std::string& sha256, const std::vector<int>& printedOf);
