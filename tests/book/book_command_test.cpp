@@ -3,9 +3,11 @@
 // must refuse with one line, exit status 1 and OUT_DIR as it was.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <map>
 
 #include "pdf_maker.h"
+#include "search/search_state.h"
 #include "tool_runner.h"
 
 namespace {
@@ -49,6 +51,30 @@ std::map<std::string, std::string> tsvLines(const std::string& text) {
   return lines;
 }
 
+// The result rows the search engine gives for one term over the data sets
+// in a directory.
+std::vector<std::string> resultRows(const std::string& directory, const char* term) {
+  static std::string index, headings;  // the engine keeps pointing into them
+  index = readFile(directory + "/word_index.bin");
+  headings = readFile(directory + "/heading_table.bin");
+  DataSetFault fault{};
+  if (!installDataSets(reinterpret_cast<const unsigned char*>(index.data()), static_cast<uint32_t>(index.size()),
+                       reinterpret_cast<const unsigned char*>(headings.data()),
+                       static_cast<uint32_t>(headings.size()), &fault))
+    return {std::string("refused: ") + fault.rule};
+  std::memset(searchState.hitCount, 0, sizeof searchState.hitCount);
+  std::memset(searchState.termPages, 0, sizeof searchState.termPages);
+  std::strcpy(searchState.termText, term);
+  for (const WordEntry* entry = findFirstMatch(0); entry != nullptr; entry = findNextMatch(0, entry)) {
+  }
+  distance = 0;
+  std::vector<std::string> rows;
+  if (!combineTerms()) return rows;
+  resetResultRows();
+  while (nextResultRow()) rows.emplace_back(searchState.lineText);
+  return rows;
+}
+
 TEST(BookCommand, SmallBookEndToEnd) {
   ScratchDir scratch;
   writePdf(scratch.path("buch.pdf"), smallBook());
@@ -68,6 +94,10 @@ TEST(BookCommand, SmallBookEndToEnd) {
   for (const auto& [word, pages] : pagesOf) EXPECT_EQ(words.count(word) ? words[word] : "-", pages ? pages : "-") << word;
   EXPECT_EQ(readFile(scratch.path("out/headings.tsv")),
             "2\t1\t1. Grundlagen\n2\t2\t1.1 Spindeln\n3\t3\t1.1.1 Drehzahl\n4\t2\t1.2 Achsen\n5\t1\t2. Aufbau\n");
+  EXPECT_EQ(resultRows(scratch.path("out"), "spindeldrehzahl"),
+            (std::vector<std::string>{"2\t1. Grundlagen --- 1.1 Spindeln"}));
+  EXPECT_EQ(resultRows(scratch.path("out"), "wortaa"),
+            (std::vector<std::string>{"4\t1. Grundlagen --- 1.2 Achsen"}));
   const std::string description = readFile(scratch.path("out/book.txt"));
   EXPECT_NE(description.find("caption\tDas Spindelbuch, Erika Muster, 20"), std::string::npos) << description;
   EXPECT_NE(description.find("pdf-file\tbuch.pdf\n"), std::string::npos);
