@@ -140,6 +140,21 @@ bool isContentsLine(const std::u32string& line) {
   return before.find(U". . .") != std::u32string::npos || before.find(U"...") != std::u32string::npos;
 }
 
+// The indexes of a page's running heads and footers.
+std::set<std::size_t> runningLines(const PdfPage& page, int printed, const std::set<std::u32string>& recurring) {
+  const std::u32string label = labelOf(page);
+  const std::vector<std::size_t> edges = edgeLines(page);
+  std::set<std::size_t> running;
+  for (std::size_t i : edges) {
+    const bool outermost = i == edges.front() || i == edges.back();
+    const std::vector<std::u32string> forms = formsOf(page.lines[i], label, printed);
+    if ((outermost && holdsFolio(page.lines[i], label, printed)) || recurring.count(forms[0]) != 0 ||
+        recurring.count(forms[1]) != 0)
+      running.insert(i);
+  }
+  return running;
+}
+
 }  // namespace
 
 std::u32string resolvedLine(const std::u32string& line) {
@@ -185,17 +200,7 @@ BodyText bodyText(const std::vector<PdfPage>& pages, const std::vector<int>& pri
       ++body.contentsPages;
       continue;
     }
-    const std::u32string label = labelOf(pages[p]);
-    std::set<std::size_t> dropped;
-    const std::vector<std::size_t> edges = edgeLines(pages[p]);
-    for (std::size_t i : edges) {
-      const std::u32string& line = pages[p].lines[i];
-      const bool outermost = i == edges.front() || i == edges.back();
-      const std::vector<std::u32string> forms = formsOf(line, label, printedOf[p]);
-      if ((outermost && holdsFolio(line, label, printedOf[p])) || recurring.count(forms[0]) != 0 ||
-          recurring.count(forms[1]) != 0)
-        dropped.insert(i);
-    }
+    const std::set<std::size_t> dropped = runningLines(pages[p], printedOf[p], recurring);
     body.edgeLinesDropped += dropped.size();
     for (std::size_t i = 0; i < pages[p].lines.size(); ++i) {
       if (dropped.count(i) == 0) body.lines.push_back({printedOf[p], pages[p].lines[i]});
