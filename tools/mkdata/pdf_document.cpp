@@ -1,16 +1,33 @@
 #include "pdf_document.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <memory>
+#include <thread>
 
 #include <poppler-document.h>
 #include <poppler-global.h>
 #include <poppler-page.h>
 
-#include "file_output.h"
 #include "text_codec.h"
 
 namespace {
+
+// A book's PDF runs to tens of megabytes: read in one piece, not streamed.
+bool readFileAtOnce(const std::string& path, std::string& bytes, std::string& reason) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return reason = path + ": cannot open: " + std::strerror(errno), false;
+  bool good = std::fseek(file, 0, SEEK_END) == 0;
+  const long size = good ? std::ftell(file) : -1;
+  good = size >= 0 && std::fseek(file, 0, SEEK_SET) == 0;
+  if (good) bytes.resize(static_cast<std::size_t>(size));
+  good = good && std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  std::fclose(file);
+  if (!good) reason = path + ": cannot read: " + std::strerror(errno);
+  return good;
+}
 
 // A PDF's header may follow some junk, but within its first kilobyte.
 bool looksLikePdf(const std::string& bytes) {
@@ -50,11 +67,17 @@ int yearOf(const poppler::document& document) {
 
 void quietPoppler(const std::string&, void*) {}
 
+PdfPage pageOf(const poppler::document& document, int index) {
+  std::unique_ptr<poppler::page> page(document.create_page(index));
+  if (!page) return {std::to_string(index + 1), {}};
+  return {utf8Of(page->label()), linesOf(utf8Of(page->text(poppler::rectf(), poppler::page::raw_order_layout)))};
+}
+
 }  // namespace
 
 bool readPdfBook(const std::string& path, PdfBook& book, std::string& reason) {
   std::string bytes;
-  if (!readWholeFile(path, bytes, reason)) return false;
+  if (!readFileAtOnce(path, bytes, reason)) return false;
   if (!looksLikePdf(bytes)) return reason = path + ": not a PDF file", false;
   poppler::set_debug_error_function(quietPoppler, nullptr);
   std::unique_ptr<poppler::document> document(
@@ -62,17 +85,17 @@ bool readPdfBook(const std::string& path, PdfBook& book, std::string& reason) {
   if (!document) return reason = path + ": not a readable PDF file", false;
   if (document->is_locked()) return reason = path + ": the PDF needs a password to open", false;
   book = {};
-  book.sha256 = sha256Hex(bytes);
+  // The outline's destinations take poppler a while to resolve; its own
+  // document object reads them beside the text.
+  std::string outlineReason;
+  bool outlineRead = false;
+  std::thread outlineReader([&] {
+    outlineRead = readPdfOutline(bytes, book.outline, outlineReason);
+    book.sha256 = sha256Hex(bytes);
+  });
   book.metadata = {utf8Of(document->get_title()), utf8Of(document->get_author()),
                    utf8Of(document->get_subject()), utf8Of(document->get_keywords()), yearOf(*document)};
-  for (int i = 0; i < document->pages(); ++i) {
-    std::unique_ptr<poppler::page> page(document->create_page(i));
-    if (!page) {
-      book.pages.push_back({std::to_string(i + 1), {}});
-      continue;
-    }
-    book.pages.push_back({utf8Of(page->label()),
-                          linesOf(utf8Of(page->text(poppler::rectf(), poppler::page::raw_order_layout)))});
-  }
-  return readPdfOutline(bytes, book.outline, reason) || (reason = path + ": " + reason, false);
+  for (int i = 0; i < document->pages(); ++i) book.pages.push_back(pageOf(*document, i));
+  outlineReader.join();
+  return outlineRead || (reason = path + ": " + outlineReason, false);
 }

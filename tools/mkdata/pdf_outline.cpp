@@ -10,44 +10,55 @@ namespace {
 
 // Some typesetters put a chapter's anchor at the end of the page before
 // it, below the last line of text; the caller decides by the page's text.
-bool nearFootOfPage(PopplerDocument* document, const PopplerDest& destination) {
+// Page heights are looked up once per page: poppler makes a page object
+// for each lookup.
+bool nearFootOfPage(PopplerDocument* document, const PopplerDest& destination, std::vector<double>& heights) {
   if (!destination.change_top || destination.page_num < 1) return false;
-  PopplerPage* pdfPage = poppler_document_get_page(document, destination.page_num - 1);
-  if (pdfPage == nullptr) return false;
-  double width = 0, height = 0;
-  poppler_page_get_size(pdfPage, &width, &height);
-  g_object_unref(pdfPage);
-  return destination.top < height / 6;
+  const auto index = static_cast<std::size_t>(destination.page_num - 1);
+  if (index >= heights.size()) return false;
+  if (heights[index] < 0) {
+    PopplerPage* pdfPage = poppler_document_get_page(document, destination.page_num - 1);
+    double width = 0;
+    heights[index] = 0;
+    if (pdfPage != nullptr) poppler_page_get_size(pdfPage, &width, &heights[index]);
+    if (pdfPage != nullptr) g_object_unref(pdfPage);
+  }
+  return destination.top < heights[index] / 6;
 }
 
-PdfOutlineEntry entryOf(PopplerDocument* document, int depth, const char* title, const PopplerDest* destination) {
+struct OutlineWalk {
+  PopplerDocument* document;
+  std::vector<double> heights;       // per page; negative until looked up
+  std::vector<PdfOutlineEntry>& outline;
+};
+
+PdfOutlineEntry entryOf(OutlineWalk& walk, int depth, const char* title, const PopplerDest* destination) {
   PdfOutlineEntry entry{depth, title, 0, false};
   PopplerDest* named = nullptr;
   if (destination != nullptr && destination->type == POPPLER_DEST_NAMED) {
-    named = poppler_document_find_dest(document, destination->named_dest);
+    named = poppler_document_find_dest(walk.document, destination->named_dest);
     destination = named;
   }
   if (destination != nullptr) {
     entry.pdfPage = destination->page_num;
-    entry.nearPageFoot = nearFootOfPage(document, *destination);
+    entry.nearPageFoot = nearFootOfPage(walk.document, *destination, walk.heights);
   }
   if (named != nullptr) poppler_dest_free(named);
   return entry;
 }
 
-void walkLevel(PopplerDocument* document, PopplerIndexIter* iter, int depth,
-               std::vector<PdfOutlineEntry>& outline) {
+void walkLevel(OutlineWalk& walk, PopplerIndexIter* iter, int depth) {
   do {
     PopplerAction* action = poppler_index_iter_get_action(iter);
     if (action != nullptr) {
       const char* title = action->any.title != nullptr ? action->any.title : "";
-      outline.push_back(
-          entryOf(document, depth, title, action->type == POPPLER_ACTION_GOTO_DEST ? action->goto_dest.dest : nullptr));
+      walk.outline.push_back(
+          entryOf(walk, depth, title, action->type == POPPLER_ACTION_GOTO_DEST ? action->goto_dest.dest : nullptr));
       poppler_action_free(action);
     }
     PopplerIndexIter* child = poppler_index_iter_get_child(iter);
     if (child != nullptr) {
-      walkLevel(document, child, depth + 1, outline);
+      walkLevel(walk, child, depth + 1);
       poppler_index_iter_free(child);
     }
   } while (poppler_index_iter_next(iter));
@@ -68,7 +79,9 @@ bool readPdfOutline(const std::string& bytes, std::vector<PdfOutlineEntry>& outl
   }
   PopplerIndexIter* iter = poppler_index_iter_new(document);
   if (iter != nullptr) {
-    walkLevel(document, iter, 1, outline);
+    OutlineWalk walk{document, std::vector<double>(static_cast<std::size_t>(poppler_document_get_n_pages(document)), -1.0),
+                     outline};
+    walkLevel(walk, iter, 1);
     poppler_index_iter_free(iter);
   }
   g_object_unref(document);
