@@ -93,17 +93,19 @@ std::vector<std::u32string> formsOf(const std::u32string& line, const std::u32st
 }
 
 // Whether the pages on which an edge line stands (ascending PDF page
-// indexes) make it a running head or footer. One with the page number
-// recurs on three pages within five; one without, which could as well be a
-// line of text that happens to open or end a few pages ("Es basiert auf
-// ..."), must stand on six pages within twelve, or on half of the book's
-// (and at least three).
+// indexes, the last one just added) make it a running head or footer. One
+// with the page number recurs on three pages within five. One without,
+// which could as well be a line of text that happens to open or end a few
+// pages ("Es basiert auf ..."), must stand on six pages in a row, each on
+// the page after the one before or the page after that (a chapter's head on
+// every page or every other one), or on more than half of the book's pages
+// (at least three).
 bool recursAsRunningLine(const std::vector<std::size_t>& seen, bool withFolio, std::size_t pageCount) {
-  const std::size_t needed = withFolio ? 3 : 6;
-  const std::size_t within = withFolio ? 5 : 12;
   const std::size_t n = seen.size();
-  if (n >= needed && seen[n - 1] - seen[n - needed] < within) return true;
-  return !withFolio && n >= 3 && 2 * n >= pageCount;
+  if (withFolio) return n >= 3 && seen[n - 1] - seen[n - 3] < 5;
+  std::size_t run = 1;
+  while (run < n && run < 6 && seen[n - run] - seen[n - run - 1] <= 2) ++run;
+  return run == 6 || (n >= 3 && 2 * n > pageCount);
 }
 
 std::set<std::u32string> recurringEdgeLines(const std::vector<PdfPage>& pages, const std::vector<int>& printedOf) {

@@ -1,13 +1,14 @@
 // The text of the indexed pages as the word scanner's lines. Ligatures
 // (ﬀ ﬁ ﬂ ﬃ ﬄ ﬅ ﬆ) are written out, Unicode hyphens become "-", a soft
 // hyphen inside a line is dropped and one at a line's end joins the word's
-// rest from the next line. Running heads and page footers are recognised among a page's
-// first two and last two lines: its first or last line when it holds the
-// page's own number (or label) among at most ten words, and any of them
-// whose text, with the page's number masked, recurs there as running heads
-// do: on three pages within five when it holds the number, else on six
-// within twelve or on half of all pages. A page whose lines are mostly entries with dot leaders and a page number is a table of
-// contents and is left out whole.
+// rest from the next line. Running heads and page footers are recognised
+// among a page's first two and last two lines: its first or last line when
+// it holds the page's own number (or label) among at most ten words, and
+// any of them whose text, with the page's number masked, recurs there as
+// running heads do: on three pages within five when it holds the number,
+// else on six pages in a row at most two apart, or on more than half of all
+// pages. A page whose lines are mostly entries with dot leaders and a page
+// number is a table of contents and is left out whole.
 #pragma once
 
 #include <string>
