@@ -113,6 +113,8 @@ std::string captionHeader(const BookReference& reference) {
   }
   if (literal.size() + sinceBlank.size() <= longestCaptionLiteral) literal += sinceBlank;
   while (!literal.empty() && literal.back() == ' ') literal.pop_back();
-  return "/* The dialog caption: the program name and the book's reference, in cp1252. */\n"
+  return "/* The dialog caption: the program name and the reference of the book whose\n"
+         "   word index and heading table are built in. cp1252; shared by the resource\n"
+         "   script and the dialog layer. */\n"
          "#define QUIREL_CAPTION \"" + literal + "\"\n";
 }
