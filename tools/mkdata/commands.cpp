@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include "book_command.h"
+
 #include <ostream>
 
 #include "data_stats.h"
@@ -121,6 +123,7 @@ int runMkdata(const Arguments& commandLine, std::ostream& out, std::ostream& err
   if (commandLine[0] == "extract") return extractCommand(rest, out, err);
   if (commandLine[0] == "pack") return packCommand(rest, out, err);
   if (commandLine[0] == "stats") return statsCommand(rest, out, err);
-  err << usage;
+  if (commandLine[0] == "book") return bookCommand(rest, out, err);
+  err << usage << bookUsage;
   return 2;
 }

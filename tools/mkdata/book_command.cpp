@@ -1,0 +1,241 @@
+#include "book_command.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <ostream>
+
+#include "book_description.h"
+#include "file_output.h"
+#include "index/word_index.h"
+#include "outline_headings.h"
+#include "page_labels.h"
+#include "pdf_document.h"
+#include "pdf_words.h"
+#include "producer/data_producer.h"
+#include "tsv_files.h"
+#include "word_tally.h"
+
+const char bookUsage[] =
+    "       quirel-mkdata book BOOK.pdf OUT_DIR [--page-offset N] [--printed-pages FIRST-LAST]\n"
+    "                 [--leave-out FIRST-LAST]... [--parts detect|skip|keep] [--caption TEXT]\n"
+    "                 [--title T] [--authors A] [--edition E] [--publisher P] [--year Y] [--url U]\n";
+
+namespace {
+
+constexpr std::size_t fewestDistinctWords = 100;
+
+struct BookOptions {
+  std::string pdfPath;
+  std::string outDir;
+  PageChoice pages;
+  PartLevel parts = PartLevel::detect;
+  BookReference reference;
+};
+
+bool parseNumber(const std::string& text, int& number) {
+  if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+  number = std::stoi(text);
+  return true;
+}
+
+bool parseRange(const std::string& text, std::pair<int, int>& range) {
+  const std::size_t dash = text.find('-');
+  return dash != std::string::npos && parseNumber(text.substr(0, dash), range.first) &&
+         parseNumber(text.substr(dash + 1), range.second) && range.first >= 1 && range.first <= range.second;
+}
+
+// One option with its value; false on a misuse.
+bool takeOption(const std::string& name, const std::string& value, BookOptions& options) {
+  std::pair<int, int> range;
+  BookReference& r = options.reference;
+  if (name == "--page-offset") return options.pages.offsetGiven = true, parseNumber(value, options.pages.offset);
+  if (name == "--printed-pages") {
+    if (!parseRange(value, range) || range.second > lastDataPage) return false;
+    options.pages.firstPrinted = range.first;
+    options.pages.lastPrinted = range.second;
+    return true;
+  }
+  if (name == "--leave-out") return parseRange(value, range) && (options.pages.leftOut.push_back(range), true);
+  if (name == "--parts") {
+    options.parts = value == "skip" ? PartLevel::skip : value == "keep" ? PartLevel::keep : PartLevel::detect;
+    return value == "skip" || value == "keep" || value == "detect";
+  }
+  std::string* const fields[] = {&r.caption, &r.title, &r.authors, &r.edition, &r.publisher, &r.year, &r.url};
+  const char* const names[] = {"--caption", "--title", "--authors", "--edition", "--publisher", "--year", "--url"};
+  for (std::size_t i = 0; i < std::size(names); ++i) {
+    if (name == names[i]) return *fields[i] = value, true;
+  }
+  return false;
+}
+
+bool parseBookArguments(const Arguments& a, BookOptions& options) {
+  std::vector<std::string> positional;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i].rfind("--", 0) != 0) {
+      positional.push_back(a[i]);
+    } else if (i + 1 == a.size() || !takeOption(a[i], a[i + 1], options)) {
+      return false;
+    } else {
+      ++i;
+    }
+  }
+  if (positional.size() != 2) return false;
+  options.pdfPath = positional[0];
+  options.outDir = positional[1];
+  return true;
+}
+
+bool hasTextLayer(const PdfBook& book) {
+  for (const PdfPage& page : book.pages) {
+    for (const std::u32string& line : page.lines) {
+      if (line.find_first_not_of(U" \t") != std::u32string::npos) return true;
+    }
+  }
+  return false;
+}
+
+std::string baseName(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
+
+// The metadata fill in what the command line left open.
+void completeReference(BookReference& reference, const PdfMetadata& metadata) {
+  if (reference.title.empty()) reference.title = metadata.title;
+  if (reference.authors.empty()) reference.authors = metadata.author;
+  if (reference.year.empty() && metadata.year != 0) reference.year = std::to_string(metadata.year);
+}
+
+struct BookData {
+  std::vector<int> printedOf;
+  std::vector<TalliedWord> words;
+  std::vector<OutlineHeading> headings;
+  std::vector<std::string> notes;
+  std::string report;
+};
+
+bool choosePages(const PdfBook& book, const BookOptions& options, BookData& data, std::string& reason) {
+  std::vector<std::string> labels;
+  for (const PdfPage& page : book.pages) labels.push_back(page.label);
+  PrintedPages pages;
+  if (!choosePrintedPages(labels, options.pages, pages, reason)) return false;
+  const std::vector<bool> indexPages = indexAndContentsPages(book.outline, book.pages.size());
+  int indexPageCount = 0;
+  for (std::size_t i = 0; i < indexPages.size(); ++i) {
+    if (!indexPages[i] || pages.printedOf[i] == 0) continue;
+    pages.printedOf[i] = 0;
+    ++indexPageCount;
+  }
+  data.printedOf = pages.printedOf;
+  data.report += "left out: " + std::to_string(pages.romanPages) + " pages with roman labels, " +
+                 std::to_string(pages.otherLabelPages) + " with other labels, " + std::to_string(indexPageCount) +
+                 " of the index and contents in the outline";
+  return true;
+}
+
+bool collectBookData(PdfBook& book, const BookOptions& options, BookData& data, std::string& reason) {
+  settleOutlinePages(book.outline, book.pages);
+  if (!choosePages(book, options, data, reason)) return false;
+  const BodyText body = bodyText(book.pages, data.printedOf);
+  std::size_t dropped = 0;
+  const std::vector<ScannedWord> scanned = scanWords(body.lines);
+  data.words = tallyWords(scanned, dropped);
+  if (data.words.size() < fewestDistinctWords) {
+    reason = "only " + std::to_string(data.words.size()) + " distinct words, fewer than " +
+             std::to_string(fewestDistinctWords);
+    return false;
+  }
+  const bool skipTop = options.parts == PartLevel::skip ||
+                       (options.parts == PartLevel::detect && topLevelHoldsParts(book.outline, book.pages));
+  data.headings = outlineHeadings(book.outline, skipTop, data.printedOf, data.notes);
+  data.report += ", " + std::to_string(body.contentsPages) + " contents pages found by their dot leaders; " +
+                 std::to_string(body.edgeLinesDropped) + " running heads and footers; words scanned " +
+                 std::to_string(scanned.size()) + ", entries " + std::to_string(data.words.size()) +
+                 ", headings " + std::to_string(data.headings.size()) +
+                 (skipTop ? " (top outline level skipped as parts)" : "");
+  return true;
+}
+
+// Packing goes through the very reader of words.tsv and headings.tsv that
+// `pack` uses, so the data sets are what `pack` makes of the lists.
+std::string packFailure(const std::string& name, const std::vector<std::string>& errors,
+                        const ProducerError& fault, const DataSetFault& check) {
+  if (!errors.empty()) return errors.front();
+  return name + ": " + (!fault.reason.empty() ? fault.reason : std::string("fails its check: ") + check.rule);
+}
+
+bool packWordIndex(const std::string& tsv, std::string& bytes, std::string& reason) {
+  std::vector<ProducerWord> words;
+  std::vector<std::size_t> lineOf;
+  std::vector<std::string> errors;
+  std::vector<unsigned char> data;
+  ProducerError fault{};
+  DataSetFault check{};
+  if (readWordsTsv(tsv, "words.tsv", words, lineOf, errors) && produceWordIndex(words, data, fault) &&
+      checkWordIndex(data.data(), static_cast<uint32_t>(data.size()), &check))
+    return bytes.assign(data.begin(), data.end()), true;
+  return reason = packFailure("words.tsv", errors, fault, check), false;
+}
+
+bool packHeadingTable(const std::string& tsv, std::string& bytes, std::string& reason) {
+  std::vector<ProducerHeading> headings;
+  std::vector<std::size_t> lineOf;
+  std::vector<std::string> errors;
+  std::vector<unsigned char> data;
+  ProducerError fault{};
+  DataSetFault check{};
+  if (readHeadingsTsv(tsv, "headings.tsv", headings, lineOf, errors) && produceHeadingTable(headings, data, fault) &&
+      checkHeadingTable(data.data(), static_cast<uint32_t>(data.size()), &check))
+    return bytes.assign(data.begin(), data.end()), true;
+  return reason = packFailure("headings.tsv", errors, fault, check), false;
+}
+
+bool makeDirectory(const std::string& path, std::string& reason) {
+  struct stat status {};
+  if (stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return true;
+  if (mkdir(path.c_str(), 0755) == 0) return true;
+  reason = path + ": cannot create the directory: " + std::strerror(errno);
+  return false;
+}
+
+bool writeBookFiles(const PdfBook& book, const BookOptions& options, const BookData& data, std::string& reason) {
+  const std::string words = wordsTsv(data.words);
+  const std::string headings = headingsTsv(data.headings);
+  std::string wordIndex, headingTable;
+  if (!packWordIndex(words, wordIndex, reason) || !packHeadingTable(headings, headingTable, reason)) return false;
+  BookReference reference = options.reference;
+  completeReference(reference, book.metadata);
+  const std::string description = bookDescription(reference, baseName(options.pdfPath), book.sha256, data.printedOf);
+  const std::string d = options.outDir + "/";
+  std::vector<OutputFile> files;
+  files.push_back({d + "words.tsv", words});
+  files.push_back({d + "headings.tsv", headings});
+  files.push_back({d + "book.txt", description});
+  files.push_back({d + "caption.h", captionHeader(reference)});
+  files.push_back({d + "word_index.bin", wordIndex});
+  files.push_back({d + "heading_table.bin", headingTable});
+  return makeDirectory(options.outDir, reason) && replaceFiles(files, reason);
+}
+
+}  // namespace
+
+int bookCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
+  BookOptions options;
+  if (!parseBookArguments(a, options)) {
+    err << "usage:" << bookUsage + 6;
+    return 2;
+  }
+  PdfBook book;
+  BookData data;
+  std::string reason;
+  const bool done = readPdfBook(options.pdfPath, book, reason) &&
+                    (hasTextLayer(book) || (reason = options.pdfPath + ": the PDF has no text layer", false)) &&
+                    (collectBookData(book, options, data, reason) || (reason = options.pdfPath + ": " + reason, false)) &&
+                    writeBookFiles(book, options, data, reason);
+  if (!done) {
+    err << reason << '\n';
+    return 1;
+  }
+  for (const std::string& note : data.notes) err << note << '\n';
+  out << data.report << '\n';
+  return 0;
+}

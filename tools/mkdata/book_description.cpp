@@ -1,0 +1,120 @@
+#include "book_description.h"
+
+#include <cassert>
+#include <cstdio>
+
+#include "text_codec.h"
+
+namespace {
+
+// A part with the mark that separates it from what follows it.
+void addPart(std::string& caption, const std::string& part, const char* before) {
+  if (part.empty()) return;
+  if (!caption.empty()) caption += before;
+  caption += part;
+}
+
+// A value from the PDF or the command line may hold tabs or line ends,
+// which would break the file's lines.
+std::string oneLine(const std::string& value) {
+  std::string line;
+  for (char c : value) line += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+  return line;
+}
+
+constexpr std::size_t longestCaptionLiteral = 240;
+
+bool isHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+
+// One cp1252 byte inside a C string; after a hex escape a hex digit must be
+// escaped too, or it would join the escape.
+std::string escaped(unsigned char byte, bool afterEscape) {
+  const bool plain = byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\' &&
+                     !(afterEscape && isHexDigit(static_cast<char>(byte)));
+  if (plain) return std::string(1, static_cast<char>(byte));
+  char escape[5];
+  std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+  return escape;
+}
+
+std::string cp1252Of(const std::string& utf8) {
+  std::u32string decoded;
+  std::size_t bad = 0;
+  if (!decodeUtf8(utf8, decoded, bad)) return "";
+  std::string bytes;
+  for (char32_t c : decoded) {
+    unsigned char byte = 0;
+    bytes += static_cast<char>(cp1252Byte(c, byte) && byte >= 0x20 ? byte : nearestCp1252Byte(c));
+  }
+  return bytes;
+}
+
+}  // namespace
+
+std::string captionOf(const BookReference& reference) {
+  if (!reference.caption.empty()) return reference.caption;
+  std::string caption = reference.title;
+  addPart(caption, reference.edition, ", ");
+  addPart(caption, reference.authors, ", ");
+  std::string imprint = reference.publisher;
+  addPart(imprint, reference.year, " ");
+  addPart(caption, imprint, ", ");
+  addPart(caption, reference.url, ", ");
+  return caption;
+}
+
+std::vector<PageRun> pageRuns(const std::vector<int>& printedOf) {
+  std::vector<PageRun> runs;
+  for (std::size_t i = 0; i < printedOf.size(); ++i) {
+    const int printed = printedOf[i];
+    const int pdfPage = static_cast<int>(i) + 1;
+    if (printed == 0) continue;
+    if (!runs.empty() && runs.back().lastPrinted + 1 == printed &&
+        runs.back().firstPdfPage + (printed - runs.back().firstPrinted) == pdfPage) {
+      runs.back().lastPrinted = printed;
+    } else {
+      runs.push_back({printed, printed, pdfPage});
+    }
+  }
+  return runs;
+}
+
+std::string bookDescription(const BookReference& reference, const std::string& pdfFile,
+                            const std::string& sha256, const std::vector<int>& printedOf) {
+  assert(pdfFile.find('\n') == std::string::npos);
+  std::string text = "# The book this Quirel searches: name TAB value per line.\nformat\t1\n";
+  const std::pair<const char*, std::string> fields[] = {
+      {"caption", captionOf(reference)}, {"title", reference.title},         {"authors", reference.authors},
+      {"edition", reference.edition},    {"publisher", reference.publisher}, {"year", reference.year},
+      {"url", reference.url},            {"pdf-file", pdfFile},              {"pdf-sha256", sha256},
+      {"pdf-pages", std::to_string(printedOf.size())}};
+  for (const auto& [name, value] : fields) text += std::string(name) + "\t" + oneLine(value) + "\n";
+  for (const PageRun& run : pageRuns(printedOf)) {
+    text += "pages\t" + std::to_string(run.firstPrinted) + "\t" + std::to_string(run.lastPrinted) + "\t" +
+            std::to_string(run.firstPdfPage) + "\n";
+  }
+  return text;
+}
+
+std::string captionHeader(const BookReference& reference) {
+  const std::string caption = cp1252Of("Quirel - Volltextsuche f\xC3\xBCr " + captionOf(reference));
+  std::string literal;
+  std::string sinceBlank;  // what follows the last blank, kept back until the next
+  bool afterEscape = false;
+  for (unsigned char byte : caption) {
+    if (byte == ' ') {
+      if (literal.size() + sinceBlank.size() > longestCaptionLiteral) break;
+      literal += sinceBlank;
+      sinceBlank.clear();
+    }
+    const std::string piece = escaped(byte, afterEscape);
+    afterEscape = piece.size() > 1;
+    sinceBlank += piece;
+  }
+  if (literal.size() + sinceBlank.size() <= longestCaptionLiteral) literal += sinceBlank;
+  while (!literal.empty() && literal.back() == ' ') literal.pop_back();
+  return "/* The dialog caption: the program name and the reference of the book whose\n"
+         "   word index and heading table are built in. cp1252; shared by the resource\n"
+         "   script and the dialog layer. */\n"
+         "#define QUIREL_CAPTION \"" + literal + "\"\n";
+}

@@ -1,0 +1,213 @@
+#include "pdf_words.h"
+
+#include <algorithm>
+#include <cassert>
+#include <map>
+#include <set>
+
+#include "text_codec.h"
+
+namespace {
+
+constexpr std::size_t edgeLinesLooked = 2;
+constexpr std::size_t wordsInAFolioLine = 10;
+
+const char32_t softHyphen = 0xAD;
+const char32_t folioMark = 0xFFFC;  // stands for the page number; no text holds it
+
+std::u32string ligature(char32_t c) {
+  switch (c) {
+    case 0xFB00: return U"ff";
+    case 0xFB01: return U"fi";
+    case 0xFB02: return U"fl";
+    case 0xFB03: return U"ffi";
+    case 0xFB04: return U"ffl";
+    case 0xFB05: case 0xFB06: return U"st";
+    case 0x2010: case 0x2011: return U"-";
+    default: return std::u32string(1, c);
+  }
+}
+
+std::vector<std::u32string> tokens(const std::u32string& line) {
+  std::vector<std::u32string> found;
+  std::u32string current;
+  for (char32_t c : line + U' ') {
+    if (c == U' ' || c == U'\t') {
+      if (!current.empty()) found.push_back(current);
+      current.clear();
+    } else {
+      current += c;
+    }
+  }
+  return found;
+}
+
+std::u32string asU32(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
+
+// The line with the page's own number (and label) masked: what a running
+// head or footer has in common from page to page.
+std::u32string folioMasked(const std::u32string& line, const std::u32string& label, int printed) {
+  const std::u32string number = printed > 0 ? asU32(std::to_string(printed)) : U"";
+  std::u32string masked;
+  for (const std::u32string& word : tokens(line)) {
+    const bool folio = (!number.empty() && word == number) || (!label.empty() && word == label);
+    masked += folio ? std::u32string(1, folioMark) : word;
+    masked += U' ';
+  }
+  return masked;
+}
+
+bool holdsFolio(const std::u32string& line, const std::u32string& label, int printed) {
+  const std::vector<std::u32string> words = tokens(line);
+  if (words.size() > wordsInAFolioLine) return false;
+  const std::u32string number = asU32(std::to_string(printed));
+  for (const std::u32string& word : words) {
+    if (word == number || (!label.empty() && word == label)) return true;
+  }
+  return false;
+}
+
+// Indexes of the lines that can be running heads or footers: the first and
+// the last few lines that are not blank.
+std::vector<std::size_t> edgeLines(const PdfPage& page) {
+  std::vector<std::size_t> filled;
+  for (std::size_t i = 0; i < page.lines.size(); ++i) {
+    if (page.lines[i].find_first_not_of(U' ') != std::u32string::npos) filled.push_back(i);
+  }
+  if (filled.size() <= 2 * edgeLinesLooked) return filled;
+  std::vector<std::size_t> edges(filled.begin(), filled.begin() + edgeLinesLooked);
+  edges.insert(edges.end(), filled.end() - edgeLinesLooked, filled.end());
+  return edges;
+}
+
+std::u32string labelOf(const PdfPage& page) {
+  std::u32string label;
+  std::size_t bad = 0;
+  return decodeUtf8(page.label, label, bad) ? label : U"";
+}
+
+// The forms under which an edge line recurs: with the page's number
+// masked, and as it stands (a chapter number may equal a page's number).
+std::vector<std::u32string> formsOf(const std::u32string& line, const std::u32string& label, int printed) {
+  return {folioMasked(line, label, printed), folioMasked(line, U"", 0)};
+}
+
+// Whether the pages on which an edge line stands (ascending PDF page
+// indexes, the last one just added) make it a running head or footer. One
+// with the page number recurs on three pages within five. One without,
+// which could as well be a line of text that happens to open or end a few
+// pages ("Es basiert auf ..."), must stand on six pages in a row, each on
+// the page after the one before or the page after that (a chapter's head on
+// every page or every other one), or on more than half of the book's pages
+// (at least three).
+bool recursAsRunningLine(const std::vector<std::size_t>& seen, bool withFolio, std::size_t pageCount) {
+  const std::size_t n = seen.size();
+  if (withFolio) return n >= 3 && seen[n - 1] - seen[n - 3] < 5;
+  std::size_t run = 1;
+  while (run < n && run < 6 && seen[n - run] - seen[n - run - 1] <= 2) ++run;
+  return run == 6 || (n >= 3 && 2 * n > pageCount);
+}
+
+std::set<std::u32string> recurringEdgeLines(const std::vector<PdfPage>& pages, const std::vector<int>& printedOf) {
+  std::map<std::u32string, std::vector<std::size_t>> pagesOf;
+  for (std::size_t p = 0; p < pages.size(); ++p) {
+    for (std::size_t i : edgeLines(pages[p])) {
+      for (const std::u32string& form : formsOf(pages[p].lines[i], labelOf(pages[p]), printedOf[p])) {
+        std::vector<std::size_t>& seen = pagesOf[form];
+        if (seen.empty() || seen.back() != p) seen.push_back(p);
+      }
+    }
+  }
+  std::set<std::u32string> recurring;
+  for (const auto& [masked, seen] : pagesOf) {
+    std::vector<std::size_t> upTo;
+    for (std::size_t p : seen) {
+      upTo.push_back(p);
+      if (recursAsRunningLine(upTo, masked.find(folioMark) != std::u32string::npos, pages.size())) {
+        recurring.insert(masked);
+        break;
+      }
+    }
+  }
+  return recurring;
+}
+
+bool isContentsLine(const std::u32string& line) {
+  const std::size_t end = line.find_last_not_of(U' ');
+  if (end == std::u32string::npos) return false;
+  std::size_t digits = end + 1;
+  while (digits > 0 && line[digits - 1] >= U'0' && line[digits - 1] <= U'9') --digits;
+  if (digits == end + 1) return false;
+  const std::u32string before = line.substr(0, digits);
+  return before.find(U". . .") != std::u32string::npos || before.find(U"...") != std::u32string::npos;
+}
+
+// The indexes of a page's running heads and footers.
+std::set<std::size_t> runningLines(const PdfPage& page, int printed, const std::set<std::u32string>& recurring) {
+  const std::u32string label = labelOf(page);
+  const std::vector<std::size_t> edges = edgeLines(page);
+  std::set<std::size_t> running;
+  for (std::size_t i : edges) {
+    const bool outermost = i == edges.front() || i == edges.back();
+    const std::vector<std::u32string> forms = formsOf(page.lines[i], label, printed);
+    if ((outermost && holdsFolio(page.lines[i], label, printed)) || recurring.count(forms[0]) != 0 ||
+        recurring.count(forms[1]) != 0)
+      running.insert(i);
+  }
+  return running;
+}
+
+}  // namespace
+
+std::u32string resolvedLine(const std::u32string& line) {
+  std::u32string resolved;
+  const std::size_t end = line.find_last_not_of(U' ');
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (line[i] != softHyphen || i == end) resolved += ligature(line[i]);
+  }
+  return resolved;
+}
+
+// A soft hyphen ends a line only where the typesetter divided a word: the
+// word's rest is taken up from the next line, whatever its case.
+std::vector<BookLine> resolvedLines(const std::vector<BookLine>& lines) {
+  std::vector<BookLine> resolved;
+  for (const BookLine& line : lines) resolved.push_back({line.page, resolvedLine(line.text)});
+  for (std::size_t i = 0; i + 1 < resolved.size(); ++i) {
+    std::u32string& text = resolved[i].text;
+    const std::size_t end = text.find_last_not_of(U' ');
+    if (end == std::u32string::npos || text[end] != softHyphen) continue;
+    std::u32string& next = resolved[i + 1].text;
+    const std::size_t restBegin = next.find_first_not_of(U' ');
+    const std::size_t restEnd = std::min(next.find(U' ', restBegin), next.size());
+    text = text.substr(0, end) + (restBegin == std::u32string::npos ? U"" : next.substr(restBegin, restEnd - restBegin));
+    next.erase(0, restEnd);
+  }
+  return resolved;
+}
+
+bool isContentsPage(const PdfPage& page) {
+  std::size_t entries = 0;
+  for (const std::u32string& line : page.lines) entries += isContentsLine(line) ? 1 : 0;
+  return entries >= 5 && 2 * entries >= page.lines.size();
+}
+
+BodyText bodyText(const std::vector<PdfPage>& pages, const std::vector<int>& printedOf) {
+  assert(pages.size() == printedOf.size());
+  const std::set<std::u32string> recurring = recurringEdgeLines(pages, printedOf);
+  BodyText body;
+  for (std::size_t p = 0; p < pages.size(); ++p) {
+    if (printedOf[p] == 0) continue;
+    if (isContentsPage(pages[p])) {
+      ++body.contentsPages;
+      continue;
+    }
+    const std::set<std::size_t> dropped = runningLines(pages[p], printedOf[p], recurring);
+    body.edgeLinesDropped += dropped.size();
+    for (std::size_t i = 0; i < pages[p].lines.size(); ++i) {
+      if (dropped.count(i) == 0) body.lines.push_back({printedOf[p], pages[p].lines[i]});
+    }
+  }
+  body.lines = resolvedLines(body.lines);
+  return body;
+}
