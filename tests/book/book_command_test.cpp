@@ -12,35 +12,6 @@
 
 namespace {
 
-// Front matter with roman labels and a table of contents, a part above
-// the chapters, running heads and footers, words divided at line ends,
-// ligatures, a foreign letter, an appendix page and an index at the back.
-MadeBook smallBook() {
-  MadeBook book;
-  book.title = "Das Spindelbuch";
-  book.author = "Erika Muster";
-  auto page = [&book](const std::string& label, std::vector<std::string> lines) {
-    book.pages.push_back({label, std::move(lines)});
-  };
-  page("i", {"Das Spindelbuch", "Titelblatt"});
-  page("ii", {"Inhaltsverzeichnis", "1 Grundlagen . . . . . . . 2", "2 Aufbau . . . . . . . 5"});
-  page("1", {"Teil I", "Grundlagen und Aufbau"});
-  page("2", {"Das Spindelbuch", "Kapitel 1 Grundlagen", "Die Spindel-", "drehzahl und die Spindel-",
-             "Konfiguration", "Seite 2"});
-  page("3", {"Das Spindelbuch", "Spindel- und Achsensteuerung ist h\xC3\xA4u\xEF\xAC\x81g ein Caf\xC3\xA9", "Seite 3"});
-  std::vector<std::string> lines = {"Das Spindelbuch"};
-  for (const std::string& line : madeUpWords(0, 100)) lines.push_back(line);
-  lines.push_back("Seite 4");
-  page("4", lines);
-  page("5", {"Das Spindelbuch", "Kapitel 2 Aufbau", "Gehäuse und Schlitten", "Seite 5"});
-  page("A-1", {"Anhangwort"});
-  page("6", {"Index", "Stichwort, 2"});
-  book.outline = {{1, "Teil I Grundlagen und Aufbau", 3}, {2, "Grundlagen", 4}, {3, "Spindeln", 4},
-                  {4, "Drehzahl", 5},   {5, "Zu tief", 5},  {3, "Achsen", 6},   {2, "Aufbau", 7},
-                  {1, "Index", 9}};
-  return book;
-}
-
 std::map<std::string, std::string> tsvLines(const std::string& text) {
   std::map<std::string, std::string> lines;
   std::size_t start = 0;
@@ -61,7 +32,7 @@ std::vector<std::string> resultRows(const std::string& directory, const char* te
   if (!installDataSets(reinterpret_cast<const unsigned char*>(index.data()), static_cast<uint32_t>(index.size()),
                        reinterpret_cast<const unsigned char*>(headings.data()),
                        static_cast<uint32_t>(headings.size()), &fault))
-    return {std::string("refused: ") + fault.rule};
+    return {std::string("refused: ") + dataRuleText(fault.rule)};
   std::memset(searchState.hitCount, 0, sizeof searchState.hitCount);
   std::memset(searchState.termPages, 0, sizeof searchState.termPages);
   std::strcpy(searchState.termText, term);

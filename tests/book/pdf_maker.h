@@ -25,6 +25,12 @@ struct MadeBook {
 
 void writePdf(const std::string& path, const MadeBook& book);
 
+// A book that holds what `quirel-mkdata book` must recognise: front matter
+// with roman labels and a table of contents, a part above the chapters,
+// running heads and footers, words divided at line ends, a ligature, a
+// foreign letter, an appendix page and an index at the back.
+MadeBook smallBook();
+
 // A page of n distinct made-up words ("Wortaa", "Wortab", ...), from the
 // given start, wrapped ten to a line.
 std::vector<std::string> madeUpWords(int first, int count);

@@ -134,47 +134,10 @@ TEST(PackRefusal, EveryBrokenLineIsReportedNotOnlyTheFirst) {
                          scratch.path("headings.tsv") + ":1: Eine Ebene ist nicht 1, 2 oder 3\n");
 }
 
-struct ExtractRefusal {
-  const char* book;
-  const char* outline;
-  const char* message;
-};
-
-void PrintTo(const ExtractRefusal& refusal, std::ostream* out) { *out << refusal.message; }
-
-class ExtractRefusalTest : public ::testing::TestWithParam<ExtractRefusal> {};
-
-TEST_P(ExtractRefusalTest, IsReportedAndWritesNothing) {
-  ScratchDir scratch;
-  writeFile(scratch.path("book.txt"), GetParam().book);
-  writeFile(scratch.path("outline.txt"), GetParam().outline);
-  const ToolRun run = runTool({"extract", scratch.path("book.txt"), scratch.path("outline.txt"), "2", "3",
-                               scratch.path("")}, scratch);
-  EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.err.find(GetParam().message), std::string::npos) << run.err;
-  EXPECT_EQ(scratch.names(), (std::vector<std::string>{"book.txt", "outline.txt"}));
-}
-
-const char goodBook[] = "Titel\n\fKopf 1 / 2\nText\n\fKopf 2 / 2\nMehr\n\f";
-const char goodOutline[] = "+\t\t\"Kapitel\"\t#page=2&zoom=nan,1,2\n";
-
-INSTANTIATE_TEST_SUITE_P(Inputs, ExtractRefusalTest, ::testing::Values(
-    ExtractRefusal{"Titel\n\fKopf 1 / 2\nText\n\fKopf 3 / 2\nMehr\n\f", goodOutline,
-                   "PDF page 3: first line does not end with the folio \"2 / N\""},
-    ExtractRefusal{"Titel\n\fKopf 1 / 2\nText\n\f", goodOutline, "the text has 2 pages, fewer than 3"},
-    ExtractRefusal{"Titel\n\fKopf 1 / 2\nT\xE4xt\n\fKopf 2 / 2\n\f", goodOutline,
-                   "PDF page 2, line 2: ungültiges UTF-8 bei Byte 1"},
-    ExtractRefusal{goodBook, "+\t\t\"Kapitel\"\t#page=2\n+\t\tKapitel\t#page=2\n", "outline.txt:2: title does not begin with a quote"},
-    ExtractRefusal{goodBook, "+\"Kapitel\"\t#page=2\n", "outline.txt:1: no tab before the title"},
-    ExtractRefusal{goodBook, "+\t\t\"Kapitel\t#page=2\n", "outline.txt:1: title has no closing quote"},
-    ExtractRefusal{goodBook, "+\t\t\"Kapitel\"\t#seite=2\n", "outline.txt:1: no \"#page=\" after the title"},
-    ExtractRefusal{goodBook, "+\t\t\"Kapitel\"\t#page=zwei\n", "outline.txt:1: page is not a number"},
-    ExtractRefusal{goodBook, "+\t\t\"Kap\\qitel\"\t#page=2\n", "outline.txt:1: unknown escape \\q"}));
-
 TEST(Usage, MisuseExitsWithTwoAndTheUsage) {
   ScratchDir scratch;
   for (const std::vector<std::string>& arguments :
-       {std::vector<std::string>{}, {"bake"}, {"pack", "a"}, {"extract", "a", "b", "x", "4", "d"}, {"stats"}}) {
+       {std::vector<std::string>{}, {"bake"}, {"pack", "a"}, {"extract", "a", "b", "2", "4", "d"}, {"stats"}}) {
     const ToolRun run = runTool(arguments, scratch);
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.err.rfind("usage: quirel-mkdata", 0), 0u) << run.err;

@@ -65,5 +65,4 @@ void writeFile(const std::string& path, const std::string& content) {
   std::ofstream(path, std::ios::binary) << content;
 }
 
-std::string sampleFile(const std::string& name) { return std::string(BOOK_SAMPLE_DIR) + "/" + name; }
 std::string dataFile(const std::string& name) { return std::string(QUIREL_DATA_DIR) + "/" + name; }

@@ -28,5 +28,4 @@ ToolRun runTool(const std::vector<std::string>& arguments, const ScratchDir& scr
 
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& content);
-std::string sampleFile(const std::string& name);
 std::string dataFile(const std::string& name);

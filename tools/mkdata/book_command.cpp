@@ -157,36 +157,13 @@ bool collectBookData(PdfBook& book, const BookOptions& options, BookData& data, 
 
 // Packing goes through the very reader of words.tsv and headings.tsv that
 // `pack` uses, so the data sets are what `pack` makes of the lists.
-std::string packFailure(const std::string& name, const std::vector<std::string>& errors,
-                        const ProducerError& fault, const DataSetFault& check) {
-  if (!errors.empty()) return errors.front();
-  return name + ": " + (!fault.reason.empty() ? fault.reason : std::string("fails its check: ") + check.rule);
-}
-
-bool packWordIndex(const std::string& tsv, std::string& bytes, std::string& reason) {
-  std::vector<ProducerWord> words;
-  std::vector<std::size_t> lineOf;
+bool packLists(const std::string& words, const std::string& headings, std::string& wordIndex,
+               std::string& headingTable, std::string& reason) {
   std::vector<std::string> errors;
-  std::vector<unsigned char> data;
-  ProducerError fault{};
-  DataSetFault check{};
-  if (readWordsTsv(tsv, "words.tsv", words, lineOf, errors) && produceWordIndex(words, data, fault) &&
-      checkWordIndex(data.data(), static_cast<uint32_t>(data.size()), &check))
-    return bytes.assign(data.begin(), data.end()), true;
-  return reason = packFailure("words.tsv", errors, fault, check), false;
-}
-
-bool packHeadingTable(const std::string& tsv, std::string& bytes, std::string& reason) {
-  std::vector<ProducerHeading> headings;
-  std::vector<std::size_t> lineOf;
-  std::vector<std::string> errors;
-  std::vector<unsigned char> data;
-  ProducerError fault{};
-  DataSetFault check{};
-  if (readHeadingsTsv(tsv, "headings.tsv", headings, lineOf, errors) && produceHeadingTable(headings, data, fault) &&
-      checkHeadingTable(data.data(), static_cast<uint32_t>(data.size()), &check))
-    return bytes.assign(data.begin(), data.end()), true;
-  return reason = packFailure("headings.tsv", errors, fault, check), false;
+  const bool packed = packWordList(words, "words.tsv", wordIndex, errors) &&
+                      packHeadingList(headings, "headings.tsv", headingTable, errors);
+  if (!packed && !errors.empty()) reason = errors.front();
+  return packed;
 }
 
 bool makeDirectory(const std::string& path, std::string& reason) {
@@ -201,7 +178,7 @@ bool writeBookFiles(const PdfBook& book, const BookOptions& options, const BookD
   const std::string words = wordsTsv(data.words);
   const std::string headings = headingsTsv(data.headings);
   std::string wordIndex, headingTable;
-  if (!packWordIndex(words, wordIndex, reason) || !packHeadingTable(headings, headingTable, reason)) return false;
+  if (!packLists(words, headings, wordIndex, headingTable, reason)) return false;
   BookReference reference = options.reference;
   completeReference(reference, book.metadata);
   const std::string description = bookDescription(reference, baseName(options.pdfPath), book.sha256, data.printedOf);

@@ -6,10 +6,8 @@
 
 #include "data_stats.h"
 #include "file_output.h"
-#include "heading_check.h"
 #include "producer/data_producer.h"
 #include "index/word_index.h"
-#include "outline_reader.h"
 #include "text_codec.h"
 #include "tsv_files.h"
 #include "word_tally.h"
@@ -17,56 +15,25 @@
 namespace {
 
 const char usage[] =
-    "usage: quirel-mkdata extract BOOK_TEXT OUTLINE FIRST_PDF_PAGE LAST_PDF_PAGE OUT_DIR\n"
-    "       quirel-mkdata pack WORDS_TSV HEADINGS_TSV WORD_INDEX_BIN HEADING_TABLE_BIN\n"
+    "usage: quirel-mkdata pack WORDS_TSV HEADINGS_TSV WORD_INDEX_BIN HEADING_TABLE_BIN\n"
     "       quirel-mkdata stats DATA_SET...\n";
-
-bool parsePdfPage(const std::string& text, int& page) {
-  if (text.empty() || text.size() > 6) return false;
-  page = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-    page = page * 10 + (c - '0');
-  }
-  return page > 0;
-}
 
 int refuse(std::ostream& err, const std::vector<std::string>& errors) {
   for (const std::string& error : errors) err << error << '\n';
   return 1;
 }
 
-}  // namespace
+using ListPacker = bool (*)(const std::string&, const std::string&, std::string&, std::vector<std::string>&);
 
-int extractCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
-  PageRange range{};
-  if (a.size() != 5 || !parsePdfPage(a[2], range.firstPdfPage) || !parsePdfPage(a[3], range.lastPdfPage)) {
-    err << usage;
-    return 2;
-  }
-  std::string bookText, outlineText, error;
-  std::vector<BookLine> lines;
-  std::vector<OutlineHeading> headings;
-  std::vector<std::string> notes;
-  if (!readWholeFile(a[0], bookText, error) || !readWholeFile(a[1], outlineText, error) ||
-      !readBookPages(bookText, range, lines, error) ||
-      !readOutline(outlineText, a[1], range, headings, notes, error)) {
-    return refuse(err, {error});
-  }
-  for (const std::string& note : notes) err << note << '\n';
-  for (const std::string& note : headingsNotOnTheirPage(headings, lines)) err << note << '\n';
-  const std::vector<ScannedWord> scanned = scanWords(lines);
-  std::size_t dropped = 0;
-  const std::vector<TalliedWord> words = tallyWords(scanned, dropped);
-  const std::string directory = a[4] + "/";
-  if (!replaceFiles({{directory + "words.tsv", wordsTsv(words)}, {directory + "headings.tsv", headingsTsv(headings)}},
-                    error)) {
-    return refuse(err, {error});
-  }
-  out << "pages " << range.lastPdfPage - range.firstPdfPage + 1 << ", words scanned " << scanned.size()
-      << ", entries " << words.size() << ", headings " << headings.size() << '\n';
-  return 0;
+// A list file read whole and packed; a file that cannot be read is one more
+// fault, so both lists are always reported on.
+bool packFile(const std::string& path, ListPacker pack, std::string& bytes, std::vector<std::string>& errors) {
+  std::string text, error;
+  if (!readWholeFile(path, text, error)) return errors.push_back(error), false;
+  return pack(text, path, bytes, errors);
 }
+
+}  // namespace
 
 int packCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
   if (a.size() != 4) {
@@ -75,8 +42,8 @@ int packCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
   }
   std::vector<std::string> errors;
   std::string wordIndex, headingTable;
-  const bool wordsPacked = packWordList(a[0], wordIndex, errors);
-  const bool headingsPacked = packHeadingList(a[1], headingTable, errors);
+  const bool wordsPacked = packFile(a[0], packWordList, wordIndex, errors);
+  const bool headingsPacked = packFile(a[1], packHeadingList, headingTable, errors);
   if (!wordsPacked || !headingsPacked) return refuse(err, errors);
   std::string error;
   if (!replaceFiles({{a[2], wordIndex}, {a[3], headingTable}}, error)) return refuse(err, {error});
@@ -120,7 +87,6 @@ int runMkdata(const Arguments& commandLine, std::ostream& out, std::ostream& err
     return 2;
   }
   const Arguments rest(commandLine.begin() + 1, commandLine.end());
-  if (commandLine[0] == "extract") return extractCommand(rest, out, err);
   if (commandLine[0] == "pack") return packCommand(rest, out, err);
   if (commandLine[0] == "stats") return statsCommand(rest, out, err);
   if (commandLine[0] == "book") return bookCommand(rest, out, err);

@@ -10,7 +10,6 @@
 using Arguments = std::vector<std::string>;
 
 // BOOK_TEXT OUTLINE FIRST_PDF_PAGE LAST_PDF_PAGE OUT_DIR
-int extractCommand(const Arguments& arguments, std::ostream& out, std::ostream& err);
 // WORDS_TSV HEADINGS_TSV WORD_INDEX_BIN HEADING_TABLE_BIN
 int packCommand(const Arguments& arguments, std::ostream& out, std::ostream& err);
 // FILE...

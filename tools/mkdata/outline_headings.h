@@ -13,8 +13,14 @@
 #include <string>
 #include <vector>
 
-#include "outline_reader.h"
 #include "pdf_document.h"
+
+// A heading as the lists hold it.
+struct OutlineHeading {
+  int page;                 // printed page
+  int level;                // 1 chapter, 2 section, 3 subsection
+  std::string title;        // UTF-8, every character one that cp1252 holds
+};
 
 enum class PartLevel { detect, skip, keep };
 

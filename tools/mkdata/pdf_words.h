@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "book_pages.h"
+#include "word_scanner.h"
 #include "pdf_document.h"
 
 // Each line resolved by the rules above; a soft hyphen at its end is kept.

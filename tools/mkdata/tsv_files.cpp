@@ -3,7 +3,6 @@
 #include <map>
 
 #include "index/word_index.h"
-#include "file_output.h"
 #include "text_codec.h"
 #include "word_scanner.h"
 
@@ -164,21 +163,19 @@ template <typename Item>
 using ListProducer = bool (*)(const std::vector<Item>&, std::vector<unsigned char>&, ProducerError&);
 
 template <typename Item>
-bool packList(const std::string& path, ListReader<Item> read, ListProducer<Item> produce,
-              std::string& bytes, std::vector<std::string>& errors) {
-  std::string text, error;
-  if (!readWholeFile(path, text, error)) return errors.push_back(error), false;
+bool packList(const std::string& text, const std::string& name, ListReader<Item> read,
+              ListProducer<Item> produce, std::string& bytes, std::vector<std::string>& errors) {
   std::vector<Item> items;
   std::vector<std::size_t> lineOf;
   std::vector<std::string> lineErrors;
-  if (!read(text, path, items, lineOf, lineErrors)) {
+  if (!read(text, name, items, lineOf, lineErrors)) {
     errors.insert(errors.end(), lineErrors.begin(), lineErrors.end());
     return false;
   }
   std::vector<unsigned char> packed;
   ProducerError fault{};
   if (!produce(items, packed, fault)) {
-    errors.push_back(path + ":" + std::to_string(lineOf.at(fault.item)) + ": " + ruleSentence(fault.rule));
+    errors.push_back(name + ":" + std::to_string(lineOf.at(fault.item)) + ": " + ruleSentence(fault.rule));
     return false;
   }
   bytes.assign(packed.begin(), packed.end());
@@ -187,10 +184,12 @@ bool packList(const std::string& path, ListReader<Item> read, ListProducer<Item>
 
 }  // namespace
 
-bool packWordList(const std::string& path, std::string& bytes, std::vector<std::string>& errors) {
-  return packList<ProducerWord>(path, readWordsTsv, produceWordIndex, bytes, errors);
+bool packWordList(const std::string& text, const std::string& name, std::string& bytes,
+                  std::vector<std::string>& errors) {
+  return packList<ProducerWord>(text, name, readWordsTsv, produceWordIndex, bytes, errors);
 }
 
-bool packHeadingList(const std::string& path, std::string& bytes, std::vector<std::string>& errors) {
-  return packList<ProducerHeading>(path, readHeadingsTsv, produceHeadingTable, bytes, errors);
+bool packHeadingList(const std::string& text, const std::string& name, std::string& bytes,
+                     std::vector<std::string>& errors) {
+  return packList<ProducerHeading>(text, name, readHeadingsTsv, produceHeadingTable, bytes, errors);
 }

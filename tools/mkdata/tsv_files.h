@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "producer/data_producer.h"
-#include "outline_reader.h"
+#include "outline_headings.h"
 #include "word_tally.h"
 
 std::string wordsTsv(const std::vector<TalliedWord>& words);
@@ -25,7 +25,10 @@ bool readHeadingsTsv(const std::string& text, const std::string& name,
                      std::vector<ProducerHeading>& headings, std::vector<std::size_t>& lineOf,
                      std::vector<std::string>& errors);
 
-// Reads one list file and packs it into its data set; every fault, of the
-// list or of the data-set rules, is reported by the line it stands on.
-bool packWordList(const std::string& path, std::string& bytes, std::vector<std::string>& errors);
-bool packHeadingList(const std::string& path, std::string& bytes, std::vector<std::string>& errors);
+// Reads one list, named `name` in its faults, and packs it into its data
+// set; every fault, of the list or of the data-set rules, is reported by the
+// line it stands on.
+bool packWordList(const std::string& text, const std::string& name, std::string& bytes,
+                  std::vector<std::string>& errors);
+bool packHeadingList(const std::string& text, const std::string& name, std::string& bytes,
+                     std::vector<std::string>& errors);

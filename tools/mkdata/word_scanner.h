@@ -17,7 +17,11 @@
 #include <string>
 #include <vector>
 
-#include "book_pages.h"
+// One line of the book's indexed text, with the printed page it stands on.
+struct BookLine {
+  int page;                 // printed page number
+  std::u32string text;
+};
 
 constexpr std::size_t shortestWord = 2;
 constexpr std::size_t longestWord = 40;

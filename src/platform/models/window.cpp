@@ -27,10 +27,11 @@ struct Registry {
   std::vector<uintptr_t> freeSlots;  // the most recently freed last
 };
 
-Registry& registry() {
-  static Registry windows;
-  return windows;
-}
+// Constant-initialised, so no call and no guard stand before each message's
+// look-up of its window.
+constinit Registry theRegistry;
+
+inline Registry& registry() { return theRegistry; }
 
 HWND handleOf(uintptr_t slot, uintptr_t generation) {
   return reinterpret_cast<HWND>((generation << slotBits) | (slot + 1));
