@@ -5,6 +5,10 @@
 #include "index/word_index.h"
 #include "platform/win32/win32.h"
 
+// The book's description (book.txt of `quirel-mkdata book`: its PDF and
+// which PDF page carries which printed page) travels beside the data sets.
+constexpr int bookDescriptionResourceId = 105;
+
 // A data set's bytes where the executable carries them; null and 0 when the
 // resource is missing.
 struct EmbeddedDataSet {

@@ -1,7 +1,8 @@
 // The resources of a built executable, read the way Windows reads them (the
-// file loaded as a data file, the resource functions): exactly the six
+// file loaded as a data file, the resource functions): exactly the seven
 // resources the program carries, dialog 102 byte for byte as the dialog's
-// description, both data sets as the packed files, the icon and the manifest.
+// description, both data sets as the packed files, the book description, the
+// icon and the manifest.
 // Also the executable's kind: its processor and its subsystem. A 64-bit
 // process reads a 32-bit executable's resources this way too.
 //
@@ -67,7 +68,7 @@ std::set<std::string> allResources(HMODULE module) {
 
 void checkResourceList(HMODULE module) {
   const std::set<std::string> expected = {
-      "BIN 103 1031", "BIN 104 1031", "5 102 1031", "14 101 1031", "3 1 1031", "24 1 1033"};
+      "BIN 103 1031", "BIN 104 1031", "BIN 105 1031", "5 102 1031", "14 101 1031", "3 1 1031", "24 1 1033"};
   std::set<std::string> found = allResources(module);
   std::string listed;
   for (const std::string& entry : found) listed += entry + "; ";
@@ -126,6 +127,8 @@ void checkDataSets(HMODULE module, const std::string& dataDirectory) {
   Bytes headings = resourceBytes(module, "BIN", 104, german);
   CHECK(!index.empty() && index == readFile(dataDirectory + "/word_index.bin"), "word index 103");
   CHECK(!headings.empty() && headings == readFile(dataDirectory + "/heading_table.bin"), "heading table 104");
+  Bytes description = resourceBytes(module, "BIN", 105, german);
+  CHECK(!description.empty() && description == readFile(dataDirectory + "/book/book.txt"), "book description 105");
 }
 
 uint32_t littleEndian(const Bytes& bytes, std::size_t at, int count) {
