@@ -10,7 +10,7 @@ bool isLine(const ListBoxState& list, int index) {
 
 const char* textOf(LPARAM text) { return text != 0 ? reinterpret_cast<const char*>(text) : ""; }
 
-void changed(HWND list, ControlChange change) { activeBackend().controlChanged(list, change); }
+void changed(HWND list, ControlChange change) { showChange(list, change); }
 
 LRESULT addLine(HWND list, LPARAM text) {
   // This layer's lists never sort, LBS_SORT or not: a line goes to the end.

@@ -23,6 +23,10 @@ struct WindowRecord {
   int16_t x, y, cx, cy;  // dialog units, relative to the dialog
   HWND parent;
   std::variant<DialogState, EditState, ListBoxState, LabelState> state;
+  // WM_SETREDRAW FALSE suspends drawing: the changes the backend is to show
+  // are held (one bit per ControlChange) until drawing resumes.
+  bool drawingSuspended = false;
+  uint32_t changesHeld = 0;
 };
 
 HWND createWindow(WindowKind kind, HWND parent, int id, uint32_t style,
@@ -37,6 +41,13 @@ DialogState& dialogState(HWND dialog);
 EditState& editState(HWND edit);
 ListBoxState& listBoxState(HWND list);
 LabelState& labelState(HWND label);
+
+// Tells the backend that a window changed, or holds the change while the
+// window's drawing is suspended.
+void showChange(HWND window, ControlChange change);
+// WM_SETREDRAW, as every window class of Windows takes it: FALSE suspends
+// drawing; TRUE resumes it and shows each held change once.
+LRESULT setRedraw(HWND window, bool drawing);
 
 // Reports a control's notification to its dialog, packed as Windows packs it:
 // identifier in the low word of wParam, code in the high word, the control's
