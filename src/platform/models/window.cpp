@@ -132,7 +132,7 @@ void notifyParent(HWND control, WORD code) {
                reinterpret_cast<LPARAM>(control));
 }
 
-LRESULT copyTextOut(const std::string& text, WPARAM size, LPARAM buffer) {
+LRESULT copyTextOut(std::string_view text, WPARAM size, LPARAM buffer) {
   if (size == 0 || buffer == 0) return 0;
   std::size_t count = text.size() < size - 1 ? text.size() : size - 1;
   char* out = reinterpret_cast<char*>(buffer);

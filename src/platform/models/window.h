@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "platform/seam/backend.h"
@@ -56,4 +57,4 @@ void notifyParent(HWND control, WORD code);
 
 // WM_GETTEXT's copy: at most size - 1 characters and a NUL; returns the
 // number of characters copied.
-LRESULT copyTextOut(const std::string& text, WPARAM size, LPARAM buffer);
+LRESULT copyTextOut(std::string_view text, WPARAM size, LPARAM buffer);
