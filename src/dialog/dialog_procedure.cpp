@@ -43,10 +43,26 @@ INT_PTR onCommand(HWND dialog, WPARAM wParam) {
   return FALSE;
 }
 
+// Each list reserves, once, the storage of its fullest refill, so that no
+// keystroke needs the heap: a word list holds at most the word limit's lines
+// and the message line, the results list at most one row per run of pages
+// (or its message); every line fits lineText.
+void reserveListStorage(HWND dialog) {
+  constexpr WPARAM wordLines = wordLimit + 1;
+  constexpr WPARAM resultRows = (pageLimit + 1) / 2;
+  for (int slot = 0; slot < termSlots; ++slot) {
+    HWND list = GetDlgItem(dialog, wordListOf(slot));
+    if (list != nullptr) SendMessageA(list, LB_INITSTORAGE, wordLines, static_cast<LPARAM>(wordLines * textSize));
+  }
+  HWND results = GetDlgItem(dialog, resultsListId);
+  if (results != nullptr) SendMessageA(results, LB_INITSTORAGE, resultRows, static_cast<LPARAM>(resultRows * textSize));
+}
+
 INT_PTR onInitDialog(HWND dialog) {
   static int tabStop[] = {50};
   HWND results = GetDlgItem(dialog, resultsListId);
   if (results != nullptr) SendMessageA(results, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(tabStop));
+  reserveListStorage(dialog);
   distance = 1;
   HWND field = GetDlgItem(dialog, distanceFieldId);
   if (field != nullptr) {

@@ -24,11 +24,7 @@ bool addResultRows(HWND list) {
   return anyRow;
 }
 
-}  // namespace
-
-void refreshResults(HWND dialog) {
-  HWND list = GetDlgItem(dialog, resultsListId);
-  if (list == nullptr) return;
+void fillResults(HWND list) {
   SendMessageA(list, LB_RESETCONTENT, 0, 0);
   if (!combineTerms()) {
     if (searchState.message != nullptr) showMessageLine(list, messageSlotOverLimit, false);
@@ -37,4 +33,14 @@ void refreshResults(HWND dialog) {
   if (!addResultRows(list) && sumOfHitCounts() > 0) {
     showMessageLine(list, messageNoCombination, false);
   }
+}
+
+}  // namespace
+
+void refreshResults(HWND dialog) {
+  HWND list = GetDlgItem(dialog, resultsListId);
+  if (list == nullptr) return;
+  suspendDrawing(list);
+  fillResults(list);
+  resumeDrawing(list);
 }

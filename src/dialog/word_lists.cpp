@@ -45,6 +45,15 @@ bool copySelectedLine(HWND list) {
 
 }  // namespace
 
+void suspendDrawing(HWND list) { SendMessageA(list, WM_SETREDRAW, FALSE, 0); }
+
+// WM_SETREDRAW TRUE lets the list draw again; the invalidation makes it
+// draw what changed while it could not.
+void resumeDrawing(HWND list) {
+  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
 void showMessageLine(HWND list, const char* message, bool above) {
   SendMessageA(list, above ? LB_INSERTSTRING : LB_ADDSTRING, 0, textParam(message));
   SendMessageA(list, LB_SETCURSEL, 0, 0);
@@ -57,6 +66,7 @@ void updateWordList(HWND dialog, int slot) {
   SendMessageA(field, WM_GETTEXT, textSize, textParam(searchState.termText));
   HWND list = GetDlgItem(dialog, wordListOf(slot));
   if (list == nullptr) return;
+  suspendDrawing(list);
   SendMessageA(list, LB_RESETCONTENT, 0, 0);
   SendMessageA(list, LB_SETHORIZONTALEXTENT, 0, 0);
   const WordEntry* first = findFirstMatch(slot);
@@ -65,6 +75,7 @@ void updateWordList(HWND dialog, int slot) {
   } else if (searchState.message != nullptr) {
     showMessageLine(list, searchState.message, false);
   }
+  resumeDrawing(list);
   refreshResults(dialog);
 }
 

@@ -15,7 +15,7 @@ LRESULT setText(HWND edit, LPARAM text) {
   // so the dialog may reuse the buffer the text came from while it handles
   // EN_CHANGE. A single-line field reports even when the text is the same.
   editState(edit).text = text != 0 ? reinterpret_cast<const char*>(text) : "";
-  activeBackend().controlChanged(edit, ControlChange::text);
+  showChange(edit, ControlChange::text);
   notifyParent(edit, EN_CHANGE);
   return TRUE;
 }
@@ -69,7 +69,7 @@ bool editTakesInput(HWND edit, int start, int end, const char* text, EditInput i
   }
   if (inserted.empty() && start == end) return false;
   editState(edit).text = head + inserted + tail;
-  activeBackend().controlChanged(edit, ControlChange::text);
+  showChange(edit, ControlChange::text);
   notifyParent(edit, EN_CHANGE);
   return true;
 }

@@ -1,32 +1,45 @@
 #include "platform/models/list_box.h"
 
+#include <cstring>
+
 #include "platform/models/window.h"
 
 namespace {
 
 bool isLine(const ListBoxState& list, int index) {
-  return index >= 0 && index < static_cast<int>(list.lines.size());
+  return index >= 0 && index < static_cast<int>(list.starts.size());
+}
+
+const char* lineAt(const ListBoxState& list, int index) {
+  return list.text.data() + list.starts[static_cast<std::size_t>(index)];
+}
+
+// The line's text goes to the end of the storage, whatever its place.
+uint32_t storeLine(ListBoxState& list, const char* line) {
+  auto start = static_cast<uint32_t>(list.text.size());
+  list.text.insert(list.text.end(), line, line + std::strlen(line) + 1);
+  return start;
 }
 
 const char* textOf(LPARAM text) { return text != 0 ? reinterpret_cast<const char*>(text) : ""; }
 
-void changed(HWND list, ControlChange change) { activeBackend().controlChanged(list, change); }
+void changed(HWND list, ControlChange change) { showChange(list, change); }
 
 LRESULT addLine(HWND list, LPARAM text) {
   // This layer's lists never sort, LBS_SORT or not: a line goes to the end.
   ListBoxState& state = listBoxState(list);
-  state.lines.emplace_back(textOf(text));
+  state.starts.push_back(storeLine(state, textOf(text)));
   changed(list, ControlChange::lines);
-  return static_cast<LRESULT>(state.lines.size() - 1);
+  return static_cast<LRESULT>(state.starts.size() - 1);
 }
 
 LRESULT insertLine(HWND list, WPARAM where, LPARAM text) {
   ListBoxState& state = listBoxState(list);
   int index = static_cast<int>(where);
-  int count = static_cast<int>(state.lines.size());
+  int count = static_cast<int>(state.starts.size());
   if (index == -1) index = count;  // -1 inserts at the end
   if (index < 0 || index > count) return LB_ERR;
-  state.lines.insert(state.lines.begin() + index, textOf(text));
+  state.starts.insert(state.starts.begin() + index, storeLine(state, textOf(text)));
   // The selection stays on its line, which moves down.
   if (state.selected >= index) ++state.selected;
   changed(list, ControlChange::lines);
@@ -35,7 +48,8 @@ LRESULT insertLine(HWND list, WPARAM where, LPARAM text) {
 
 LRESULT resetContent(HWND list) {
   ListBoxState& state = listBoxState(list);
-  state.lines.clear();
+  state.text.clear();  // capacity kept for the next refill
+  state.starts.clear();
   state.selected = -1;
   changed(list, ControlChange::lines);
   return LB_OKAY;
@@ -63,21 +77,32 @@ LRESULT getText(HWND list, WPARAM which, LPARAM buffer) {
   const ListBoxState& state = listBoxState(list);
   int index = static_cast<int>(which);
   if (!isLine(state, index) || buffer == 0) return LB_ERR;
-  const std::string& line = state.lines[static_cast<std::size_t>(index)];
-  return copyTextOut(line, line.size() + 1, buffer);
+  const char* line = lineAt(state, index);
+  std::size_t length = std::strlen(line);
+  return copyTextOut(std::string_view(line, length), length + 1, buffer);
 }
 
 LRESULT getTextLength(HWND list, WPARAM which) {
   const ListBoxState& state = listBoxState(list);
   int index = static_cast<int>(which);
   if (!isLine(state, index)) return LB_ERR;
-  return static_cast<LRESULT>(state.lines[static_cast<std::size_t>(index)].size());
+  return static_cast<LRESULT>(std::strlen(lineAt(state, index)));
 }
 
 LRESULT setHorizontalExtent(HWND list, WPARAM pixels) {
   listBoxState(list).horizontalExtent = static_cast<int>(pixels);
   changed(list, ControlChange::horizontalExtent);
   return 0;
+}
+
+// Reserves room for `items` more lines of `bytes` in all, NULs included, as
+// a list that is about to be filled asks; answers how many lines fit before
+// the storage must grow.
+LRESULT initStorage(HWND list, WPARAM items, LPARAM bytes) {
+  ListBoxState& state = listBoxState(list);
+  state.starts.reserve(state.starts.size() + items);
+  state.text.reserve(state.text.size() + static_cast<std::size_t>(bytes));
+  return static_cast<LRESULT>(state.starts.capacity());
 }
 
 LRESULT setTabStops(HWND list, WPARAM count, LPARAM stops) {
@@ -101,7 +126,8 @@ LRESULT listBoxProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
     case LB_GETCURSEL: return getSelection(list);
     case LB_GETTEXT: return getText(list, wParam, lParam);
     case LB_GETTEXTLEN: return getTextLength(list, wParam);
-    case LB_GETCOUNT: return static_cast<LRESULT>(listBoxState(list).lines.size());
+    case LB_GETCOUNT: return static_cast<LRESULT>(listBoxState(list).starts.size());
+    case LB_INITSTORAGE: return initStorage(list, wParam, lParam);
     case LB_SETHORIZONTALEXTENT: return setHorizontalExtent(list, wParam);
     case LB_GETHORIZONTALEXTENT: return listBoxState(list).horizontalExtent;
     case LB_SETTABSTOPS: return setTabStops(list, wParam, lParam);

@@ -25,6 +25,7 @@ std::deque<PostedMessage>& queue() {
 
 LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!isLiveWindow(window)) return 0;
+  if (message == WM_SETREDRAW) return setRedraw(window, wParam != FALSE);
   switch (windowRecord(window).kind) {
     case WindowKind::dialog: return dialogProc(window, message, wParam, lParam);
     case WindowKind::edit: return editProc(window, message, wParam, lParam);

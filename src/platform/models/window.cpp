@@ -97,6 +97,24 @@ void destroyWindow(HWND window) {
 
 bool isLiveWindow(HWND window) { return liveSlot(window) != nullptr; }
 
+void showChange(HWND window, ControlChange change) {
+  WindowRecord& record = windowRecord(window);
+  if (!record.drawingSuspended) return activeBackend().controlChanged(window, change);
+  record.changesHeld |= 1u << static_cast<unsigned>(change);
+}
+
+LRESULT setRedraw(HWND window, bool drawing) {
+  WindowRecord& record = windowRecord(window);
+  record.drawingSuspended = !drawing;
+  if (!drawing) return 0;
+  uint32_t held = record.changesHeld;
+  record.changesHeld = 0;
+  for (unsigned change = 0; held >> change != 0; ++change) {
+    if ((held >> change & 1u) != 0) activeBackend().controlChanged(window, static_cast<ControlChange>(change));
+  }
+  return 0;
+}
+
 WindowRecord& windowRecord(HWND window) {
   Slot* found = liveSlot(window);
   assert(found != nullptr && "a dead or made-up window handle was followed");
@@ -114,7 +132,7 @@ void notifyParent(HWND control, WORD code) {
                reinterpret_cast<LPARAM>(control));
 }
 
-LRESULT copyTextOut(const std::string& text, WPARAM size, LPARAM buffer) {
+LRESULT copyTextOut(std::string_view text, WPARAM size, LPARAM buffer) {
   if (size == 0 || buffer == 0) return 0;
   std::size_t count = text.size() < size - 1 ? text.size() : size - 1;
   char* out = reinterpret_cast<char*>(buffer);
@@ -124,3 +142,9 @@ LRESULT copyTextOut(const std::string& text, WPARAM size, LPARAM buffer) {
 }
 
 BOOL IsWindow(HWND window) { return isLiveWindow(window) ? TRUE : FALSE; }
+
+// The backends draw a window from its model whenever they are told of a
+// change, and resuming drawing tells them of every held one: nothing is left
+// to invalidate, but the call stays, since Windows needs it after
+// WM_SETREDRAW TRUE.
+BOOL InvalidateRect(HWND window, const RECT*, BOOL) { return isLiveWindow(window) ? TRUE : FALSE; }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "platform/seam/backend.h"
@@ -23,6 +24,10 @@ struct WindowRecord {
   int16_t x, y, cx, cy;  // dialog units, relative to the dialog
   HWND parent;
   std::variant<DialogState, EditState, ListBoxState, LabelState> state;
+  // WM_SETREDRAW FALSE suspends drawing: the changes the backend is to show
+  // are held (one bit per ControlChange) until drawing resumes.
+  bool drawingSuspended = false;
+  uint32_t changesHeld = 0;
 };
 
 HWND createWindow(WindowKind kind, HWND parent, int id, uint32_t style,
@@ -38,6 +43,13 @@ EditState& editState(HWND edit);
 ListBoxState& listBoxState(HWND list);
 LabelState& labelState(HWND label);
 
+// Tells the backend that a window changed, or holds the change while the
+// window's drawing is suspended.
+void showChange(HWND window, ControlChange change);
+// WM_SETREDRAW, as every window class of Windows takes it: FALSE suspends
+// drawing; TRUE resumes it and shows each held change once.
+LRESULT setRedraw(HWND window, bool drawing);
+
 // Reports a control's notification to its dialog, packed as Windows packs it:
 // identifier in the low word of wParam, code in the high word, the control's
 // handle in lParam.
@@ -45,4 +57,4 @@ void notifyParent(HWND control, WORD code);
 
 // WM_GETTEXT's copy: at most size - 1 characters and a NUL; returns the
 // number of characters copied.
-LRESULT copyTextOut(const std::string& text, WPARAM size, LPARAM buffer);
+LRESULT copyTextOut(std::string_view text, WPARAM size, LPARAM buffer);

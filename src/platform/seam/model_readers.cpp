@@ -32,10 +32,11 @@ HWND dialogControl(HWND dialog, int index) {
   return dialogState(dialog).controls[static_cast<std::size_t>(index)];
 }
 
-int listLineCount(HWND list) { return static_cast<int>(listBoxState(list).lines.size()); }
+int listLineCount(HWND list) { return static_cast<int>(listBoxState(list).starts.size()); }
 
 const char* listLine(HWND list, int index) {
-  return listBoxState(list).lines[static_cast<std::size_t>(index)].c_str();
+  const ListBoxState& state = listBoxState(list);
+  return state.text.data() + state.starts[static_cast<std::size_t>(index)];
 }
 
 int listSelection(HWND list) { return listBoxState(list).selected; }

@@ -23,6 +23,7 @@ LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 HWND GetFocus();
 BOOL IsWindow(HWND window);
+BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase);
 
 // Measuring text.
 HDC GetDC(HWND window);

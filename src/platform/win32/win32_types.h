@@ -42,6 +42,13 @@ struct SIZE {
   LONG cy;
 };
 
+struct RECT {
+  LONG left;
+  LONG top;
+  LONG right;
+  LONG bottom;
+};
+
 using DLGPROC = INT_PTR (*)(HWND, UINT, WPARAM, LPARAM);
 
 #define TRUE 1
@@ -55,6 +62,7 @@ using DLGPROC = INT_PTR (*)(HWND, UINT, WPARAM, LPARAM);
 #define MAKEINTRESOURCEA(i) ((LPSTR)((ULONG_PTR)((WORD)(i))))
 
 // Window messages.
+#define WM_SETREDRAW 0x000B
 #define WM_SETTEXT 0x000C
 #define WM_GETTEXT 0x000D
 #define WM_GETTEXTLENGTH 0x000E
@@ -80,6 +88,7 @@ using DLGPROC = INT_PTR (*)(HWND, UINT, WPARAM, LPARAM);
 #define LB_SETTABSTOPS 0x0192
 #define LB_GETHORIZONTALEXTENT 0x0193
 #define LB_SETHORIZONTALEXTENT 0x0194
+#define LB_INITSTORAGE 0x01A8
 #define LB_OKAY 0
 #define LB_ERR (-1)
 
