@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "search/search_state.h"
 #include "book.h"
@@ -19,6 +20,29 @@ void startUp(benchmark::State& state) {
     benchmark::DoNotOptimize(installDataSets(index.bytes, index.size, headings.bytes, headings.size, &fault));
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * (index.size + headings.size));
+}
+
+// The floor of a prefix lookup: the work any method must do with the
+// matched entries already in hand: each one's key read against the term and
+// its pages marked in a cleared map. The term is in key codes.
+void lookUpFloor(benchmark::State& state, const std::string& term) {
+  installBuiltInBook();
+  std::vector<const WordEntry*> matched;
+  std::strcpy(searchState.termText, term.c_str());
+  for (const WordEntry* e = findFirstMatch(0); e != nullptr; e = findNextMatch(0, e)) matched.push_back(e);
+  const std::string codes = searchState.termText;  // normalised by the lookup
+  unsigned char* map = searchState.termPages[0];
+  for (auto _ : state) {
+    std::memset(map, 0, pageLimit);
+    for (const WordEntry* e : matched) {
+      benchmark::DoNotOptimize(std::strncmp(codes.c_str(), keyOf(e), codes.size()));
+      const unsigned char* pages = pagesOf(e);
+      int32_t count = pageIn(pages, -1);
+      for (int32_t i = 0; i < count; ++i) map[uint16At(pages + 2 * i)] = 1;
+    }
+    benchmark::ClobberMemory();
+  }
+  state.counters["words"] = static_cast<double>(matched.size());
 }
 
 void lookUp(benchmark::State& state, const std::string& term, bool formatted) {
@@ -110,6 +134,7 @@ void registerCoreBenchmarks() {
   for (const char* term : prefixTerms) {
     RegisterBenchmark(("prefix/" + std::string(term)).c_str(), lookUp, std::string(term), true);
     RegisterBenchmark(("prefix/" + std::string(term) + "/lookup").c_str(), lookUp, std::string(term), false);
+    RegisterBenchmark(("prefix/" + std::string(term) + "/floor").c_str(), lookUpFloor, std::string(term));
   }
   for (const char* term : substringTerms) {
     RegisterBenchmark(("substring/" + std::string(term)).c_str(), lookUp, "*" + std::string(term), false);

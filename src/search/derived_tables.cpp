@@ -11,6 +11,7 @@ void forgetDerivedTables() {
   d.lastMarked = nullptr;
   d.afterLastMarked = nullptr;
   d.placesTakenFor = nullptr;
+  d.runsTakenFor = nullptr;
 }
 
 // The heading places are taken by walking the installed table, which the
@@ -18,6 +19,7 @@ void forgetDerivedTables() {
 void buildDerivedTables() {
   forgetDerivedTables();
   takeHeadingPlaces();
+  takeThreeCodeRuns();
 }
 
 void deriveTables() {

@@ -79,9 +79,9 @@ static const WordEntry* prefixCandidate() {
   int c1 = static_cast<unsigned char>(s.termText[0]);
   if (s.termLength == 1) return firstInRow(c1);
   int c2 = static_cast<unsigned char>(s.termText[1]);
-  const WordEntry* bucket = s.buckets[c1 - 1][c2 - 1];
-  if (s.termLength == 2) return bucket;
-  return walkToPrefix(bucket);
+  if (s.termLength == 2) return s.buckets[c1 - 1][c2 - 1];
+  int c3 = static_cast<unsigned char>(s.termText[2]);
+  return walkToPrefix(runOfThreeCodes(c1, c2, c3));
 }
 
 static const WordEntry* firstEntry() {

@@ -132,4 +132,36 @@ TEST(TermLookup, PrefixOfTheNextKeyComesFirst) {
   EXPECT_EQ(lookUp(0, cp1252("kühl")), (Words{cp1252("Kühl"), cp1252("Kühl-Blech")}));
 }
 
+// A prefix of three codes or more enters at its three-code run: a run the
+// index lacks finds nothing at once, and the two-code key that opens its
+// bucket is no run of its own.
+TEST(TermLookup, ThreeCodeRunsLeadToTheWords) {
+  installBook({{"mo", {1}}, {"moa", {2}}, {"mob", {3}}, {"mobil", {4}}, {"motor", {5}}, {"motoren", {6}},
+               {"mu", {7}}, {"mut", {8}}});
+  EXPECT_EQ(lookUp(0, "mo"), (Words{"mo", "moa", "mob", "mobil", "motor", "motoren"}));
+  EXPECT_EQ(lookUp(0, "mob"), (Words{"mob", "mobil"}));
+  EXPECT_EQ(lookUp(0, "moto"), (Words{"motor", "motoren"}));
+  EXPECT_EQ(lookUp(0, "moc"), Words{});
+  EXPECT_EQ(lookUp(0, "moz"), Words{});
+  EXPECT_EQ(lookUp(0, "mut"), (Words{"mut"}));
+}
+
+// An index with more three-code runs than the table holds: the rows past
+// its room are walked from their bucket and find the same words.
+TEST(TermLookup, RunsBeyondTheTablesRoomAreWalked) {
+  const std::string letters = "abcdefghijklmnopqrstuvwxyz";
+  std::vector<ProducerWord> words;
+  for (char a : letters)
+    for (char b : letters)
+      for (char c : letters) words.push_back({std::string{a, b, c, 'x'}, {1}});
+  ASSERT_GT(words.size(), 16384u);
+  installBook(words);
+  for (const char* term : {"aaa", "mno", "zzz", "zzzx", "yzab"}) {
+    Words expected;
+    if (std::string(term).size() == 3) expected = {std::string(term) + "x"};
+    if (std::string(term) == "zzzx") expected = {"zzzx"};
+    EXPECT_EQ(lookUp(0, term), expected) << term;
+  }
+}
+
 }  // namespace
