@@ -8,6 +8,8 @@
 #include <X11/Xutil.h>
 
 #include <cassert>
+#include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -158,10 +160,25 @@ void dumpWidgets() {
   if (window != nullptr) writeWidgetDump(*window);
 }
 
+// The key event whose redraw is being timed; 0 for none.
+std::chrono::steady_clock::time_point keyArrived{};
+
+// The redraw of a timed key ends once FLTK has drawn every damaged widget
+// and the X server has done what it was asked.
+void finishKeyTiming() {
+  if (keyArrived == std::chrono::steady_clock::time_point{}) return;
+  Fl::flush();
+  XSync(fl_display, False);
+  auto micros = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - keyArrived);
+  std::fprintf(stderr, "key %lld us\n", static_cast<long long>(micros.count()));
+  keyArrived = {};
+}
+
 bool waitForUser(HWND) {
   userActed = false;
   while (!userActed) {
     showPendingChanges();
+    finishKeyTiming();
     if (dumpRequested()) {
       dumpWidgets();
       continue;
@@ -201,6 +218,11 @@ constexpr Backend fltkBackend = {
 
 // The widgets show the models' answer at once: a second key or click that
 // FLTK already holds must meet the widget as the model left it.
+void noteKeyEvent() {
+  static const bool timing = std::getenv("QUIREL_KEY_TIMING") != nullptr;
+  if (timing) keyArrived = std::chrono::steady_clock::now();
+}
+
 void noteUserAction() {
   userActed = true;
   showPendingChanges();

@@ -69,6 +69,7 @@ FieldWidget::FieldWidget(HWND editHandle, int x, int y, int width, int height)
 }
 
 int FieldWidget::handle(int event) {
+  if (event == FL_KEYBOARD) noteKeyEvent();
   if (event == FL_KEYBOARD && handleDialogKey(dialogOf(this))) return 1;
   if (rightAligned() && (event == FL_PUSH || event == FL_DRAG)) return handleRightAlignedMouse(event);
   if (event != FL_KEYBOARD && event != FL_PASTE) {

@@ -82,5 +82,9 @@ bool handleDialogKey(HWND dialog);
 // own handling of the event is done: the widgets then show what the models
 // hold.
 void noteUserAction();
+// With QUIREL_KEY_TIMING in the environment, each key event's time to the
+// end of the redraw it causes (drawn, and the X server caught up) goes to
+// standard error as "key N us", for bench/fltk-keystroke-time.
+void noteKeyEvent();
 // A widget that got the keyboard focus tells its dialog.
 void reportFocus(HWND control);
