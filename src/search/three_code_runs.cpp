@@ -54,6 +54,7 @@ const WordEntry* runOfThreeCodes(int first, int second, int third) {
   const DerivedTables& d = derivedTables;
   assert(first >= 1 && first <= keyAlphabetSize && second >= 1 && second <= keyAlphabetSize);
   uint32_t row = rowOf(first, second);
+  // Runs taken from other bytes, or none taken, are no guide.
   if (d.runsTakenFor == nullptr || d.runsTakenFor != s.index || row >= d.rowsCovered) {
     return s.buckets[first - 1][second - 1];
   }

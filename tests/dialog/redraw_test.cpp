@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/dialog_session.h"
 #include "app/load_index_data.h"
 #include "dialog/search_dialog.h"
 #include "platform/seam/backend.h"
@@ -23,25 +24,18 @@ struct Drawn {
 
 std::vector<Drawn> drawn;
 std::function<void(HWND)> body;
-constexpr UINT runBody = WM_APP + 7;
 
 void record(HWND window, ControlChange change) { drawn.push_back({window, change}); }
 
-INT_PTR CALLBACK bodyThenDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == runBody) {
-    body(dialog);
-    EndDialog(dialog, 0);
-    return TRUE;
-  }
-  INT_PTR handled = searchDialogProc(dialog, message, wParam, lParam);
-  if (message == WM_INITDIALOG) PostMessageA(dialog, runBody, 0, 0);
-  return handled;
+void runBodyAndEnd(HWND dialog, void*) {
+  body(dialog);
+  EndDialog(dialog, 0);
 }
 
 void runInDialog(std::function<void(HWND)> run) {
   body = std::move(run);
   ASSERT_TRUE(loadIndexData(GetModuleHandleA(nullptr)));
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(102), nullptr, bodyThenDialog, 0);
+  runDialogSession(runBodyAndEnd, nullptr, searchDialogProc);
 }
 
 std::vector<Drawn> drawnFor(HWND window) {

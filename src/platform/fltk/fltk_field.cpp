@@ -60,11 +60,7 @@ constexpr int textMargin = 2;
 FieldWidget::FieldWidget(HWND editHandle, int x, int y, int width, int height)
     : Fl_Input(x, y, width, height), edit(editHandle) {
   assert(editHandle != nullptr);
-  box(FL_BORDER_BOX);
-  color(FL_BACKGROUND2_COLOR);
-  FontChoice font = dialogFont();
-  textfont(font.face);
-  textsize(font.pixels);
+  giveControlLook(*this);
   when(FL_WHEN_NEVER);
 }
 

@@ -12,11 +12,7 @@
 ListWidget::ListWidget(HWND listHandle, int x, int y, int width, int height)
     : Fl_Hold_Browser(x, y, width, height), list(listHandle) {
   assert(listHandle != nullptr);
-  box(FL_BORDER_BOX);
-  color(FL_BACKGROUND2_COLOR);
-  FontChoice font = dialogFont();
-  textfont(font.face);
-  textsize(font.pixels);
+  giveControlLook(*this);
   format_char('\0');
   // Without tab stops a tab is no column break.
   column_char('\0');

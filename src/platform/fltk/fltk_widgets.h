@@ -11,9 +11,21 @@
 
 #include <string>
 
+#include "platform/fltk/fltk_fonts.h"
 #include "platform/seam/backend.h"
 #include "platform/seam/user_actions.h"
 #include "platform/seam/model_readers.h"
+
+// The look Windows gives an edit field and a list box alike: a border, the
+// window background colour and the dialog's font.
+template <typename Control>
+void giveControlLook(Control& control) {
+  control.box(FL_BORDER_BOX);
+  control.color(FL_BACKGROUND2_COLOR);
+  FontChoice font = dialogFont();
+  control.textfont(font.face);
+  control.textsize(font.pixels);
+}
 
 // The window of the dialog. Keys that the Windows dialog manager takes for
 // itself (Tab, Enter, Escape, Alt+F4) are handled here for every control.
