@@ -29,11 +29,11 @@ INT_PTR CALLBACK sessionProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
 
 }  // namespace
 
-INT_PTR runDialogSession(SessionAction firstAction, void* context, DLGPROC procedure) {
+INT_PTR runDialogSession(SessionAction firstAction, void* context, DLGPROC procedure, const void* services) {
   assert(firstAction != nullptr && procedure != nullptr && current.procedure == nullptr);
   current = {firstAction, context, procedure};
   INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(searchDialogId),
-                                   nullptr, sessionProc, 0);
+                                   nullptr, sessionProc, reinterpret_cast<LPARAM>(services));
   current = {};
   return result;
 }

@@ -8,7 +8,8 @@
 // Runs dialog 102 with `procedure` (searchDialogProc, or one that wraps it).
 // Once WM_INITDIALOG has been handled, `firstAction` runs from the message
 // queue, as a user's first action would arrive; it may end the dialog or
-// leave it open. Gives DialogBoxParamA's result. Not reentrant: one session
-// at a time.
+// leave it open. `services` is the dialog's init parameter (search_dialog.h).
+// Gives DialogBoxParamA's result. Not reentrant: one session at a time.
 using SessionAction = void (*)(HWND dialog, void* context);
-INT_PTR runDialogSession(SessionAction firstAction, void* context, DLGPROC procedure);
+INT_PTR runDialogSession(SessionAction firstAction, void* context, DLGPROC procedure,
+                         const void* services = nullptr);

@@ -4,6 +4,7 @@
 
 #include "app/script_io.h"
 #include "dialog/search_dialog.h"
+#include "platform/viewer/recorded_viewer.h"
 #include "platform/win32/cp1252.h"
 
 namespace {
@@ -53,19 +54,47 @@ ScriptStep fail(const std::string& message) {
   return ScriptStep::failed;
 }
 
+// Line K of a list, as "K" names it; -1 when there is no such line.
+int lineNamed(HWND list, std::string_view line) {
+  bool digits = !line.empty() && line.size() <= 9 && line.find_first_not_of("0123456789") == std::string_view::npos;
+  if (!digits) return -1;
+  int index = std::stoi(std::string(line));
+  return index < SendMessageA(list, LB_GETCOUNT, 0, 0) ? index : -1;
+}
+
+// What the list box does for a user's click: select, then report it.
+void clickLine(HWND dialog, int id, int index) {
+  HWND list = GetDlgItem(dialog, id);
+  SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
+bool isNumber(std::string_view text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
 ScriptStep pickLine(HWND dialog, int slot, std::string_view line) {
-  bool digits = !line.empty() && line.find_first_not_of("0123456789") == std::string_view::npos;
-  if (!digits) return fail("unknown command");
-  HWND list = GetDlgItem(dialog, firstWordListId + slot);
-  LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
-  if (line.size() > 9 || std::stol(std::string(line)) >= count) {
-    return fail("no line " + std::string(line) + " in word list " + std::to_string(slot + 1));
+  if (!isNumber(line)) return fail("unknown command");
+  int index = lineNamed(GetDlgItem(dialog, firstWordListId + slot), line);
+  if (index < 0) return fail("no line " + std::string(line) + " in word list " + std::to_string(slot + 1));
+  clickLine(dialog, firstWordListId + slot, index);
+  return ScriptStep::next;
+}
+
+// A double-click: the first click selects the row, the second is reported
+// as LBN_DBLCLK. What the dialog asked to open is printed, not shown.
+ScriptStep openRow(HWND dialog, std::string_view line) {
+  if (!isNumber(line)) return fail("unknown command");
+  int index = lineNamed(GetDlgItem(dialog, resultsListId), line);
+  if (index < 0) return fail("no row " + std::string(line) + " in the results");
+  clickLine(dialog, resultsListId, index);
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(resultsListId, LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, resultsListId)));
+  RecordedDocument document;
+  if (takeRecordedDocument(document)) {
+    std::string name = document.path.substr(document.path.find_last_of("/\\") + 1);
+    writeOutput("open: " + name + " page " + std::to_string(document.page) + "\n");
   }
-  // What the list box does for a user's click: select, then report it.
-  WPARAM index = static_cast<WPARAM>(std::stol(std::string(line)));
-  SendMessageA(list, LB_SETCURSEL, index, 0);
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(firstWordListId + slot, LBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(list));
   return ScriptStep::next;
 }
 
@@ -124,6 +153,7 @@ ScriptStep runScriptLine(HWND dialog, const std::string& line) {
     return ScriptStep::next;
   }
   if (restAfter(line, "pick", rest) && slotAndRest(rest, slot, rest)) return pickLine(dialog, slot, rest);
+  if (restAfter(line, "open", rest)) return openRow(dialog, rest);
   if (restAfter(line, "distance", rest)) {
     setFieldText(dialog, distanceFieldId, rest);
     return ScriptStep::next;

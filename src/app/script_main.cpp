@@ -16,11 +16,21 @@
 #include "dialog/search_dialog.h"
 #include "app/dialog_session.h"
 #include "app/load_index_data.h"
+#include "app/open_book.h"
 #include "platform/win32/cp1252.h"
 
 namespace {
 
 ScriptStep lastStep = ScriptStep::next;
+
+// What would be a message box goes to standard error, in UTF-8.
+void tellOnStandardError(HWND, const char* text) { writeError(cp1252ToUtf8(text) + "\n"); }
+
+void openBookFromScript(HWND dialog, int printedPage) {
+  openBookAtPrintedPage(dialog, printedPage, tellOnStandardError);
+}
+
+const SearchDialogServices scriptServices = {openBookFromScript};
 
 void runScript(HWND dialog, void*) {
   std::string line;
@@ -122,7 +132,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (int status = loadDataSets(options); status != 0) return status;
-  INT_PTR result = runDialogSession(runScript, nullptr, searchDialogProc);
+  INT_PTR result = runDialogSession(runScript, nullptr, searchDialogProc, &scriptServices);
   if (result == -1 && lastStep == ScriptStep::next) {
     writeError("error: the dialog cannot be created\n");
     return 1;

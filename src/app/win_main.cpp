@@ -1,6 +1,21 @@
 // The program entry: the data sets, then the dialog until it is closed.
 #include "dialog/search_dialog.h"
 #include "app/load_index_data.h"
+#include "app/open_book.h"
+
+namespace {
+
+void tellInMessageBox(HWND dialog, const char* text) {
+  MessageBoxA(dialog, text, programName, MB_OK | MB_ICONWARNING);
+}
+
+void openBookFromWindow(HWND dialog, int printedPage) {
+  openBookAtPrintedPage(dialog, printedPage, tellInMessageBox);
+}
+
+const SearchDialogServices windowServices = {openBookFromWindow};
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // Without its data the dialog would only show empty lists: say so instead,
@@ -12,7 +27,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     MessageBoxA(nullptr, text, programName, MB_OK | MB_ICONERROR);
     return 1;
   }
-  INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(searchDialogId),
-                                   nullptr, searchDialogProc, 0);
+  INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(searchDialogId), nullptr,
+                                   searchDialogProc, reinterpret_cast<LPARAM>(&windowServices));
   return static_cast<int>(result);
 }

@@ -15,8 +15,12 @@ struct CommandRow {
   INT_PTR result;
 };
 
+// Given at WM_INITDIALOG; the dialog runs once at a time.
+const SearchDialogServices* services = nullptr;
+
 void endSearchDialog(HWND dialog, int) { EndDialog(dialog, 0); }
 void distanceChanged(HWND dialog, int) { updateDistance(dialog); }
+void resultRowOpened(HWND dialog, int) { openResultRow(dialog); }
 
 constexpr CommandRow commandRows[] = {
     {closeCommandId, anyCode, endSearchDialog, 0, TRUE},
@@ -26,11 +30,12 @@ constexpr CommandRow commandRows[] = {
     {firstWordListId + 0, LBN_SELCHANGE, takeSelectedWord, 0, FALSE},
     {firstWordListId + 1, LBN_SELCHANGE, takeSelectedWord, 1, FALSE},
     {firstWordListId + 2, LBN_SELCHANGE, takeSelectedWord, 2, FALSE},
+    {resultsListId, LBN_DBLCLK, resultRowOpened, 0, FALSE},
     {distanceFieldId, EN_CHANGE, distanceChanged, 0, FALSE},
 };
 
-// IDOK and IDCANCEL (Enter and Escape) and the results list's notifications
-// find no row: the dialog stays open.
+// IDOK and IDCANCEL (Enter and Escape) and the results list's other
+// notifications find no row: the dialog stays open.
 INT_PTR onCommand(HWND dialog, WPARAM wParam) {
   int id = LOWORD(wParam);
   int code = HIWORD(wParam);
@@ -58,8 +63,9 @@ void reserveListStorage(HWND dialog) {
   if (results != nullptr) SendMessageA(results, LB_INITSTORAGE, resultRows, static_cast<LPARAM>(resultRows * textSize));
 }
 
-INT_PTR onInitDialog(HWND dialog) {
+INT_PTR onInitDialog(HWND dialog, LPARAM initParam) {
   static int tabStop[] = {50};
+  services = reinterpret_cast<const SearchDialogServices*>(initParam);
   HWND results = GetDlgItem(dialog, resultsListId);
   if (results != nullptr) SendMessageA(results, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(tabStop));
   reserveListStorage(dialog);
@@ -83,9 +89,11 @@ INT_PTR onSystemCommand(HWND dialog, WPARAM wParam) {
 
 }  // namespace
 
-INT_PTR CALLBACK searchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+const SearchDialogServices* searchDialogServices() { return services; }
+
+INT_PTR CALLBACK searchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_INITDIALOG: return onInitDialog(dialog);
+    case WM_INITDIALOG: return onInitDialog(dialog, lParam);
     case WM_COMMAND: return onCommand(dialog, wParam);
     case WM_SYSCOMMAND: return onSystemCommand(dialog, wParam);
     default: return FALSE;

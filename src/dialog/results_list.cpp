@@ -35,7 +35,30 @@ void fillResults(HWND list) {
   }
 }
 
+// A row begins with its first page: "412 - 414<tab>..." or "412<tab>...".
+int firstPageOf(const char* row) {
+  int page = 0;
+  for (const char* digit = row; *digit >= '0' && *digit <= '9' && page < pageLimit; ++digit) {
+    page = page * 10 + (*digit - '0');
+  }
+  return page;
+}
+
 }  // namespace
+
+void openResultRow(HWND dialog) {
+  const SearchDialogServices* services = searchDialogServices();
+  HWND list = GetDlgItem(dialog, resultsListId);
+  if (services == nullptr || services->openBookAtPage == nullptr || list == nullptr) return;
+  LRESULT row = SendMessageA(list, LB_GETCURSEL, 0, 0);
+  LRESULT length = row == LB_ERR ? LB_ERR : SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+  char text[textSize];
+  if (length < 0 || length >= static_cast<LRESULT>(sizeof text)) return;
+  SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text));
+  int page = firstPageOf(text);
+  if (isMessageLine(text) || page == 0) return;
+  services->openBookAtPage(dialog, page);
+}
 
 void refreshResults(HWND dialog) {
   HWND list = GetDlgItem(dialog, resultsListId);

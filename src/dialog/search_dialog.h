@@ -26,6 +26,18 @@ void takeSelectedWord(HWND dialog, int slot);
 void refreshResults(HWND dialog);
 void updateDistance(HWND dialog);
 
+// Results list: a double-click on a row opens the book at the row's first
+// page, through the program's services; a message line opens nothing.
+void openResultRow(HWND dialog);
+
+// What the dialog asks of the program around it, given as DialogBoxParamA's
+// init parameter; null, or a null member, asks nothing.
+struct SearchDialogServices {
+  // The reader asked to see printed page `printedPage` of the book.
+  void (*openBookAtPage)(HWND dialog, int printedPage);
+};
+const SearchDialogServices* searchDialogServices();
+
 INT_PTR CALLBACK searchDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Shown instead of the dialog when the built-in data sets are missing or

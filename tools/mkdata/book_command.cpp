@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <ostream>
 
 #include "book_description.h"
@@ -20,7 +21,8 @@
 const char bookUsage[] =
     "       quirel-mkdata book BOOK.pdf OUT_DIR [--page-offset N] [--printed-pages FIRST-LAST]\n"
     "                 [--leave-out FIRST-LAST]... [--parts detect|skip|keep] [--caption TEXT]\n"
-    "                 [--title T] [--authors A] [--edition E] [--publisher P] [--year Y] [--url U]\n";
+    "                 [--title T] [--authors A] [--edition E] [--publisher P] [--year Y] [--url U]\n"
+    "                 [--pdf-place DIR]...\n";
 
 namespace {
 
@@ -32,6 +34,7 @@ struct BookOptions {
   PageChoice pages;
   PartLevel parts = PartLevel::detect;
   BookReference reference;
+  std::vector<std::string> pdfPlaces;   // where the book's own package installs the PDF
 };
 
 bool parseNumber(const std::string& text, int& number) {
@@ -57,6 +60,7 @@ bool takeOption(const std::string& name, const std::string& value, BookOptions& 
     options.pages.lastPrinted = range.second;
     return true;
   }
+  if (name == "--pdf-place") return !value.empty() && (options.pdfPlaces.push_back(value), true);
   if (name == "--leave-out") return parseRange(value, range) && (options.pages.leftOut.push_back(range), true);
   if (name == "--parts") {
     options.parts = value == "skip" ? PartLevel::skip : value == "keep" ? PartLevel::keep : PartLevel::detect;
@@ -97,6 +101,13 @@ bool hasTextLayer(const PdfBook& book) {
 }
 
 std::string baseName(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
+
+// Where the PDF is now, for a Quirel built of these data to look in.
+std::string absoluteDirectoryOf(const std::string& path) {
+  std::error_code error;
+  std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  return error ? std::string() : absolute.parent_path().lexically_normal().string();
+}
 
 // The metadata fill in what the command line left open.
 void completeReference(BookReference& reference, const PdfMetadata& metadata) {
@@ -181,7 +192,8 @@ bool writeBookFiles(const PdfBook& book, const BookOptions& options, const BookD
   if (!packLists(words, headings, wordIndex, headingTable, reason)) return false;
   BookReference reference = options.reference;
   completeReference(reference, book.metadata);
-  const std::string description = bookDescription(reference, baseName(options.pdfPath), book.sha256, data.printedOf);
+  const std::string description =
+      bookDescription(reference, {baseName(options.pdfPath), book.sha256, options.pdfPlaces}, data.printedOf);
   const std::string d = options.outDir + "/";
   std::vector<OutputFile> files;
   files.push_back({d + "words.tsv", words});
@@ -190,6 +202,7 @@ bool writeBookFiles(const PdfBook& book, const BookOptions& options, const BookD
   files.push_back({d + "caption.h", captionHeader(reference)});
   files.push_back({d + "word_index.bin", wordIndex});
   files.push_back({d + "heading_table.bin", headingTable});
+  files.push_back({d + "pdf-directory", absoluteDirectoryOf(options.pdfPath) + "\n"});
   return makeDirectory(options.outDir, reason) && replaceFiles(files, reason);
 }
 

@@ -79,16 +79,16 @@ std::vector<PageRun> pageRuns(const std::vector<int>& printedOf) {
   return runs;
 }
 
-std::string bookDescription(const BookReference& reference, const std::string& pdfFile,
-                            const std::string& sha256, const std::vector<int>& printedOf) {
-  assert(pdfFile.find('\n') == std::string::npos);
+std::string bookDescription(const BookReference& reference, const PdfFacts& pdf, const std::vector<int>& printedOf) {
+  assert(pdf.fileName.find('\n') == std::string::npos);
   std::string text = "# The book this Quirel searches: name TAB value per line.\nformat\t1\n";
   const std::pair<const char*, std::string> fields[] = {
       {"caption", captionOf(reference)}, {"title", reference.title},         {"authors", reference.authors},
       {"edition", reference.edition},    {"publisher", reference.publisher}, {"year", reference.year},
-      {"url", reference.url},            {"pdf-file", pdfFile},              {"pdf-sha256", sha256},
+      {"url", reference.url},            {"pdf-file", pdf.fileName},         {"pdf-sha256", pdf.sha256},
       {"pdf-pages", std::to_string(printedOf.size())}};
   for (const auto& [name, value] : fields) text += std::string(name) + "\t" + oneLine(value) + "\n";
+  for (const std::string& place : pdf.places) text += "pdf-place\t" + oneLine(place) + "\n";
   for (const PageRun& run : pageRuns(printedOf)) {
     text += "pages\t" + std::to_string(run.firstPrinted) + "\t" + std::to_string(run.lastPrinted) + "\t" +
             std::to_string(run.firstPdfPage) + "\n";

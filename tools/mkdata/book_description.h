@@ -9,6 +9,8 @@
 //   pdf-file    the PDF's file name, without its directory
 //   pdf-sha256  the PDF's SHA-256, lower-case hex
 //   pdf-pages   the number of pages in the PDF
+//   pdf-place   a directory the book's own package installs the PDF in; one
+//               line each, maybe none
 //   pages       FIRST TAB LAST TAB PDF_PAGE: printed pages FIRST to LAST
 //               stand on PDF pages PDF_PAGE to PDF_PAGE + LAST - FIRST;
 //               one line per such run, in the order of the PDF; a printed
@@ -50,5 +52,10 @@ std::vector<PageRun> pageRuns(const std::vector<int>& printedOf);
 // ASCII with hex escapes, cut at a blank to stay a short line.
 std::string captionHeader(const BookReference& reference);
 
-std::string bookDescription(const BookReference& reference, const std::string& pdfFile,
-                            const std::string& sha256, const std::vector<int>& printedOf);
+struct PdfFacts {
+  std::string fileName;               // without its directory
+  std::string sha256;                 // lower-case hex
+  std::vector<std::string> places;    // pdf-place
+};
+
+std::string bookDescription(const BookReference& reference, const PdfFacts& pdf, const std::vector<int>& printedOf);

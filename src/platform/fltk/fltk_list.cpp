@@ -28,7 +28,14 @@ int ListWidget::handle(int event) {
   int used = Fl_Hold_Browser::handle(event);
   int after = value();
   if (event == FL_FOCUS) reportFocus(list);
-  bool clicked = event == FL_RELEASE && after > 0;
+  // FLTK counts a press soon after the last on the same spot as a repeat:
+  // the second press of a double-click, whose release Windows reports not.
+  bool repeated = Fl::event_clicks() > 0;
+  if (event == FL_PUSH && repeated && after > 0) {
+    userDoubleClicksLine(list, after - 1);
+    noteUserAction();
+  }
+  bool clicked = event == FL_RELEASE && after > 0 && !repeated;
   bool moved = event == FL_KEYBOARD && after != before && after > 0;
   if (clicked || moved) {
     userSelectsLine(list, after - 1);

@@ -144,3 +144,10 @@ void listBoxTakesClick(HWND list, int index) {
   // was already selected, as the button's release reports it.
   if ((windowRecord(list).style & LBS_NOTIFY) != 0) notifyParent(list, LBN_SELCHANGE);
 }
+
+void listBoxTakesDoubleClick(HWND list, int index) {
+  // Quirk: the second press selects nothing and its release reports
+  // nothing; the first press and release did. Only LBS_NOTIFY reports it.
+  if (!isLine(listBoxState(list), index)) return;
+  if ((windowRecord(list).style & LBS_NOTIFY) != 0) notifyParent(list, LBN_DBLCLK);
+}

@@ -22,3 +22,4 @@ struct ListBoxState {
 
 LRESULT listBoxProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
 void listBoxTakesClick(HWND list, int index);
+void listBoxTakesDoubleClick(HWND list, int index);

@@ -14,6 +14,11 @@ void userSelectsLine(HWND list, int index) {
   listBoxTakesClick(list, index);
 }
 
+void userDoubleClicksLine(HWND list, int index) {
+  if (!isLiveWindow(list) || windowRecord(list).kind != WindowKind::listBox) return;
+  listBoxTakesDoubleClick(list, index);
+}
+
 void userFocuses(HWND control) {
   if (!isLiveWindow(control) || windowRecord(control).parent == nullptr) return;
   setDialogFocus(windowRecord(control).parent, control);

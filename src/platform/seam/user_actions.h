@@ -9,6 +9,9 @@ enum class EditInput { typing, pasting };
 // ones, as the user's typing or pasting does; false when the field refuses.
 bool userEditsText(HWND edit, int start, int end, const char* text, EditInput input);
 void userSelectsLine(HWND list, int index);
+// The second press of a double-click on a line; the first press and its
+// release came as userSelectsLine, the second release reports nothing.
+void userDoubleClicksLine(HWND list, int index);
 void userFocuses(HWND control);
 enum class DialogKey { enter, escape, tab, shiftTab };
 void userPressesKey(HWND dialog, DialogKey key);

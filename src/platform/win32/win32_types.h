@@ -75,6 +75,7 @@ using DLGPROC = INT_PTR (*)(HWND, UINT, WPARAM, LPARAM);
 // Edit and list box notifications, carried in the high word of WM_COMMAND.
 #define EN_CHANGE 0x0300
 #define LBN_SELCHANGE 1
+#define LBN_DBLCLK 2
 
 // List box messages and results.
 #define LB_ADDSTRING 0x0180
@@ -126,3 +127,4 @@ using DLGPROC = INT_PTR (*)(HWND, UINT, WPARAM, LPARAM);
 // Message boxes.
 #define MB_OK 0x0u
 #define MB_ICONERROR 0x10u
+#define MB_ICONWARNING 0x30u

@@ -1,0 +1,91 @@
+#include "app/open_book.h"
+
+#include <cassert>
+
+#include "app/book_files.h"
+#include "app/load_index_data.h"
+#include "platform/viewer/document_viewer.h"
+#include "platform/win32/cp1252.h"
+
+namespace {
+
+// cp1252: the German quotation marks are 0x84 and 0x93.
+std::string quoted(const std::string& utf8Name) { return "\x84" + utf8ToCp1252(utf8Name) + "\x93"; }
+
+std::string notFoundText(const BookPdf& pdf, const std::vector<std::string>& places) {
+  std::string text = "Die PDF-Datei des Buches, " + quoted(pdf.fileName) + ", wurde nicht gefunden. Gesucht in:";
+  for (const std::string& place : places) text += "\n" + utf8ToCp1252(place);
+  return text;
+}
+
+std::string otherPrintingText(const std::string& path) {
+  return "Die PDF-Datei " + quoted(path) +
+         " ist nicht die, aus der dieses Wortverzeichnis gemacht wurde (ihre Pr\xFC" "fsumme weicht ab). "
+         "Sie wird trotzdem ge\xF6" "ffnet, doch die Seite kann verschoben sein.";
+}
+
+const char noViewerText[] = "F\xFCr PDF-Dateien ist kein Anzeigeprogramm eingerichtet.";
+const char viewerFailedText[] = "Das Anzeigeprogramm f\xFCr PDF-Dateien lie\xDF sich nicht starten.";
+
+std::string hexOf(const unsigned char (&digest)[sha256Size]) {
+  static const char digits[] = "0123456789abcdef";
+  std::string hex;
+  for (unsigned char byte : digest) hex += {digits[byte >> 4], digits[byte & 15]};
+  return hex;
+}
+
+// Reading a whole book takes a moment: each file is checked once a run.
+bool isOtherPrinting(const BookPdf& pdf, const std::string& path) {
+  static std::vector<std::string> checked;
+  for (const std::string& done : checked) {
+    if (done == path) return false;
+  }
+  checked.push_back(path);
+  unsigned char digest[sha256Size];
+  return !pdf.sha256.empty() && sha256OfFile(path, digest) && hexOf(digest) != pdf.sha256;
+}
+
+std::string firstHolder(const BookPdf& pdf, const std::vector<std::string>& places) {
+  for (const std::string& place : places) {
+    std::string path = pathIn(place, pdf.fileName);
+    if (isRegularFile(path)) return path;
+  }
+  return "";
+}
+
+}  // namespace
+
+std::vector<std::string> placesToLook(const BookPdf& pdf) {
+  std::vector<std::string> places;
+  std::string own = programDirectory();
+  if (!own.empty()) places.push_back(own);
+#ifndef _WIN32
+#ifdef QUIREL_BOOK_PDF_DIRECTORY
+  places.emplace_back(QUIREL_BOOK_PDF_DIRECTORY);
+#endif
+  places.insert(places.end(), pdf.places.begin(), pdf.places.end());
+#endif
+  return places;
+}
+
+void openBookIn(const BookPdf& pdf, const std::vector<std::string>& places, int printedPage, HWND dialog,
+                TellReader tell) {
+  assert(tell != nullptr && printedPage >= 1);
+  std::string path = pdf.fileName.empty() ? "" : firstHolder(pdf, places);
+  if (path.empty()) return tell(dialog, notFoundText(pdf, places).c_str());
+  if (isOtherPrinting(pdf, path)) tell(dialog, otherPrintingText(path).c_str());
+  switch (showDocumentAtPage(path.c_str(), pdfPageOf(pdf, printedPage))) {
+    case ViewerStart::started: break;
+    case ViewerStart::noViewer: tell(dialog, noViewerText); break;
+    case ViewerStart::failed: tell(dialog, viewerFailedText); break;
+  }
+}
+
+void openBookAtPrintedPage(HWND dialog, int printedPage, TellReader tell) {
+  static const BookPdf pdf = [] {
+    EmbeddedDataSet description = findEmbeddedDataSet(GetModuleHandleA(nullptr), bookDescriptionResourceId);
+    const char* text = reinterpret_cast<const char*>(description.bytes);
+    return readBookPdf(text != nullptr ? std::string_view(text, description.size) : std::string_view());
+  }();
+  openBookIn(pdf, placesToLook(pdf), printedPage, dialog, tell);
+}
