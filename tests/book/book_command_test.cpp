@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <map>
 
 #include "pdf_maker.h"
@@ -49,7 +50,8 @@ std::vector<std::string> resultRows(const std::string& directory, const char* te
 TEST(BookCommand, SmallBookEndToEnd) {
   ScratchDir scratch;
   writePdf(scratch.path("buch.pdf"), smallBook());
-  const ToolRun run = runTool({"book", scratch.path("buch.pdf"), scratch.path("out")}, scratch);
+  const ToolRun run = runTool(
+      {"book", scratch.path("buch.pdf"), scratch.path("out"), "--pdf-place", "/usr/share/doc/buch"}, scratch);
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_NE(run.out.find("2 pages with roman labels, 1 with other labels, 1 of the index"), std::string::npos)
       << run.out;
@@ -73,6 +75,9 @@ TEST(BookCommand, SmallBookEndToEnd) {
   EXPECT_NE(description.find("caption\tDas Spindelbuch, Erika Muster, 20"), std::string::npos) << description;
   EXPECT_NE(description.find("pdf-file\tbuch.pdf\n"), std::string::npos);
   EXPECT_NE(description.find("\npages\t1\t5\t3\n"), std::string::npos) << description;
+  EXPECT_NE(description.find("\npdf-place\t/usr/share/doc/buch\n"), std::string::npos) << description;
+  EXPECT_EQ(readFile(scratch.path("out/pdf-directory")),
+            std::filesystem::path(scratch.path("buch.pdf")).parent_path().string() + "\n");
   EXPECT_NE(readFile(scratch.path("out/caption.h"))
                 .find("#define QUIREL_CAPTION \"Quirel - Volltextsuche f\\xFCr Das Spindelbuch, Erika Muster, 20"),
             std::string::npos);

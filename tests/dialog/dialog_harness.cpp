@@ -31,8 +31,8 @@ std::vector<int> pageRun(int first, int count) {
 
 }  // namespace
 
-INT_PTR runSearchDialog(const std::function<void(HWND)>& body) {
-  return runDialogSession(runBody, const_cast<std::function<void(HWND)>*>(&body), searchDialogProc);
+INT_PTR runSearchDialog(const std::function<void(HWND)>& body, const SearchDialogServices* services) {
+  return runDialogSession(runBody, const_cast<std::function<void(HWND)>*>(&body), searchDialogProc, services);
 }
 
 // Hebel..: exactly 100 words on pages 200..299; Ventil..: 110 words;

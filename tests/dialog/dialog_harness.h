@@ -11,8 +11,9 @@
 // Runs dialog 102 with searchDialogProc; the body runs once the dialog is
 // initialised, from the message queue. Gives DialogBoxParamA's result: the
 // EndDialog value, or -1 when the body left the dialog open and no user is
-// left to close it.
-INT_PTR runSearchDialog(const std::function<void(HWND)>& body);
+// left to close it. `services`: the dialog's init parameter.
+struct SearchDialogServices;
+INT_PTR runSearchDialog(const std::function<void(HWND)>& body, const SearchDialogServices* services = nullptr);
 
 // Installs the test book (see dialog_harness.cpp for its words and pages).
 void installTestBook();
