@@ -55,7 +55,7 @@ std::string firstHolder(const BookPdf& pdf, const std::vector<std::string>& plac
 
 }  // namespace
 
-std::vector<std::string> placesToLook(const BookPdf& pdf) {
+std::vector<std::string> placesToLook([[maybe_unused]] const BookPdf& pdf) {
   std::vector<std::string> places;
   std::string own = programDirectory();
   if (!own.empty()) places.push_back(own);
