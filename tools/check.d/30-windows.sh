@@ -11,13 +11,19 @@ for preset in mingw32 mingw64; do
   cmake --build --preset "${preset}"
 done
 
-# Only the system's own libraries (bcrypt for the book's checksum): the
-# compiler's runtime is linked in.
+# Only the system's own libraries (bcrypt for the book's checksum; for
+# quirel.exe, which starts the reader's PDF viewer, shlwapi for the file
+# association and shell32 for the shell's open): the compiler's runtime is
+# linked in.
 for exe in build/mingw32/src/app/quirel.exe build/mingw32/src/app/quirel-script.exe \
            build/mingw64/src/app/quirel.exe build/mingw64/src/app/quirel-script.exe; do
   libraries=$(x86_64-w64-mingw32-objdump -p "${exe}" | sed -n 's/^[[:space:]]*DLL Name: //p' | LC_ALL=C sort | tr '\n' ' ')
   echo "${exe}: ${libraries}"
-  if [ "${libraries}" != "GDI32.dll KERNEL32.dll USER32.dll bcrypt.dll msvcrt.dll " ]; then
+  expected="GDI32.dll KERNEL32.dll USER32.dll bcrypt.dll msvcrt.dll "
+  case "${exe}" in
+    */quirel.exe) expected="GDI32.dll KERNEL32.dll SHELL32.dll SHLWAPI.dll USER32.dll bcrypt.dll msvcrt.dll " ;;
+  esac
+  if [ "${libraries}" != "${expected}" ]; then
     echo "unexpected libraries in ${exe}"
     exit 1
   fi
