@@ -2,12 +2,15 @@
 // a document kind whose "open" runs the recorder,
 // under a known viewer's name or an unknown one. Each case asks for a
 // document at a page and reads the recorder's command line back through the
-// system's own parser.
+// system's own parser. Last, the real program: a double-click on a result row
+// of quirel.exe, started from that folder beside a stand-in for the book's
+// PDF, starts the viewer at the row's PDF page.
 //
-//   test_viewer PROGRAMS_FOLDER   (the recorder under each name)
+//   test_viewer PROGRAMS_FOLDER QUIREL_EXE   (the recorder under each name)
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -64,6 +67,60 @@ Arguments recordedArguments() {
   return arguments;
 }
 
+std::wstring windowsPath(const char* utf8) {
+  std::wstring path(MAX_PATH, L'\0');
+  path.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8, -1, path.data(), MAX_PATH) - 1));
+  for (wchar_t& character : path) character = character == L'/' ? L'\\' : character;
+  return path;
+}
+
+BOOL CALLBACK takeDialog(HWND window, LPARAM found) {
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (std::string(name) != "#32770" || !IsWindowVisible(window) || window == *reinterpret_cast<HWND*>(found)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+// A visible dialog of the thread other than `other`, within 60 s.
+HWND dialogOf(DWORD thread, HWND other) {
+  for (int waited = 0; waited < 1200; ++waited, Sleep(50)) {
+    HWND found = other;
+    EnumThreadWindows(thread, takeDialog, reinterpret_cast<LPARAM>(&found));
+    if (found != other) return found;
+  }
+  return nullptr;
+}
+
+// The stand-in's checksum is not the book's, so the program says so first,
+// and the test answers. The book's PDF page is its printed page + 56.
+void checkDoubleClick(const std::wstring& quirel) {
+  const std::wstring copy = folder + L"quirel.exe", pdf = folder + L"LinuxCNC_Documentation_de.pdf";
+  CopyFileW(quirel.c_str(), copy.c_str(), FALSE);
+  CloseHandle(CreateFileW(pdf.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION program{};
+  CreateProcessW(copy.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &program);
+  HWND dialog = dialogOf(program.dwThreadId, nullptr);
+  SetDlgItemTextA(dialog, 1002, "Achse");
+  HWND results = GetDlgItem(dialog, 1008);
+  char row[600] = {};
+  SendMessageA(results, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(row));
+  for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+    PostMessageA(results, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(4, 4));
+  }
+  PostMessageA(dialogOf(program.dwThreadId, dialog), WM_COMMAND, IDOK, 0);
+  const Arguments expected = {L"-page", std::to_wstring(std::atoi(row) + 56), pdf};
+  CHECK(std::atoi(row) > 0 && recordedArguments() == expected, std::string("a double-click on ") + row);
+  PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  if (WaitForSingleObject(program.hProcess, 60000) != WAIT_OBJECT_0) TerminateProcess(program.hProcess, 1);
+  CloseHandle(program.hThread);
+  CloseHandle(program.hProcess);
+  DeleteFileW(copy.c_str());
+  DeleteFileW(pdf.c_str());
+}
+
 struct Case {
   const wchar_t* program;  // the association's, in the programs folder; none: no association
   std::wstring document;
@@ -74,10 +131,8 @@ struct Case {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) return 2;
-  std::wstring programs(MAX_PATH, L'\0');
-  programs.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, argv[1], -1, programs.data(), MAX_PATH) - 1));
-  for (wchar_t& character : programs) character = character == L'/' ? L'\\' : character;
+  if (argc != 3) return 2;
+  const std::wstring programs = windowsPath(argv[1]);
   wchar_t kindBefore[MAX_PATH] = {};
   DWORD size = sizeof kindBefore;
   RegGetValueW(HKEY_CLASSES_ROOT, L".pdf", nullptr, RRF_RT_REG_SZ, nullptr, kindBefore, &size);
@@ -100,6 +155,8 @@ int main(int argc, char** argv) {
     CHECK(start == c.start, about + ", start " + std::to_string(static_cast<int>(start)));
     if (c.start == ViewerStart::started) CHECK(recordedArguments() == c.arguments, about);
   }
+  associate(programs, L"SumatraPDF.exe");
+  checkDoubleClick(windowsPath(argv[2]));
   associate(programs, L"");
   if (kindBefore[0] != L'\0') setDefault(L".pdf", kindBefore);
   DeleteFileW(greeting.c_str());
