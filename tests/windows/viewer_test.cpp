@@ -1,10 +1,10 @@
 // The Windows viewer as a desktop's file association leads to it: .pdf names
-// a document kind whose "open" runs the recorder,
-// under a known viewer's name or an unknown one. Each case asks for a
-// document at a page and reads the recorder's command line back through the
-// system's own parser. Last, the real program: a double-click on a result row
-// of quirel.exe, started from that folder beside a stand-in for the book's
-// PDF, starts the viewer at the row's PDF page.
+// a document kind whose "open" runs the recorder, under a known viewer's name
+// or an unknown one. Each case asks for a document at a page and reads the
+// recorder's command line back through the system's own parser. Last, the
+// real program: a double-click on a result row of quirel.exe, started from a
+// folder beside a stand-in for the book's PDF, starts the viewer at the row's
+// PDF page. The association is left removed in the session's own prefix.
 //
 //   test_viewer PROGRAMS_FOLDER QUIREL_EXE   (the recorder under each name)
 #include <windows.h>
@@ -133,9 +133,6 @@ struct Case {
 int main(int argc, char** argv) {
   if (argc != 3) return 2;
   const std::wstring programs = windowsPath(argv[1]);
-  wchar_t kindBefore[MAX_PATH] = {};
-  DWORD size = sizeof kindBefore;
-  RegGetValueW(HKEY_CLASSES_ROOT, L".pdf", nullptr, RRF_RT_REG_SZ, nullptr, kindBefore, &size);
   CreateDirectoryW(folder.c_str(), nullptr);
   SetEnvironmentVariableW(L"VIEWER_RECORD", record.c_str());
   const std::wstring odd = folder + L"-Band \"2\" \u00e4\u00f6\u00fc.pdf", greeting = folder + L"-Gr\u00fc\u00dfe aus K\u00f6ln.pdf";
@@ -158,7 +155,6 @@ int main(int argc, char** argv) {
   associate(programs, L"SumatraPDF.exe");
   checkDoubleClick(windowsPath(argv[2]));
   associate(programs, L"");
-  if (kindBefore[0] != L'\0') setDefault(L".pdf", kindBefore);
   DeleteFileW(greeting.c_str());
   RemoveDirectoryW(folder.c_str());
   return checkSummary("test_viewer");
