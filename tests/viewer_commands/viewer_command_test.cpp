@@ -43,7 +43,8 @@ TEST(ViewerCommands, KnownViewersStartAtThePage) {
        L"\"C:\\Program Files\\SumatraPDF\\SumatraPDF.exe\" -page 412 \"C:\\B\u00fccher\\a b.pdf\""},
       {L"C:\\Reader\\AcroRd32.exe", L"C:\\-x\\a.pdf", 7, L"\"C:\\Reader\\AcroRd32.exe\" /A \"page=7\" C:\\-x\\a.pdf"},
       {L"C:\\A\\ACROBAT.EXE", L"C:\\a \"b\".pdf", 1, L"\"C:\\A\\ACROBAT.EXE\" /A \"page=1\" \"C:\\a \\\"b\\\".pdf\""},
-      {L"C:\\E\\msedge.exe", L"C:\\B\u00fccher\\a b.pdf", 412, L"\"C:\\E\\msedge.exe\" file:///C:/B%C3%BCcher/a%20b.pdf#page=412"},
+      {L"C:\\E\\msedge.exe", L"C:\\B\u00fccher\\a b.pdf", 412,
+       L"\"C:\\E\\msedge.exe\" file:///C:/B%C3%BCcher/a%20b.pdf#page=412"},
       {L"C:\\G\\chrome.exe", L"C:\\x\\100%#1?.pdf", 3, L"\"C:\\G\\chrome.exe\" file:///C:/x/100%25%231%3F.pdf#page=3"},
       {L"C:\\F\\Firefox.exe", L"\\\\server\\b\u00fccher\\\u20ac \U0001F600.pdf", 2,
        L"\"C:\\F\\Firefox.exe\" file://server/b%C3%BCcher/%E2%82%AC%20%F0%9F%98%80.pdf#page=2"},
@@ -52,7 +53,8 @@ TEST(ViewerCommands, KnownViewersStartAtThePage) {
 }
 
 TEST(ViewerCommands, OtherViewersAreLeftToTheShell) {
-  for (const wchar_t* viewer : {L"", L"C:\\x\\notepad.exe", L"C:\\x\\sumatrapdf.exe.bak", L"C:\\sumatrapdf.exe\\y.exe"}) {
+  for (const wchar_t* viewer :
+       {L"", L"C:\\x\\notepad.exe", L"C:\\x\\sumatrapdf.exe.bak", L"C:\\sumatrapdf.exe\\y.exe"}) {
     EXPECT_FALSE(commandLineAtPage(viewer, L"C:\\a.pdf", 1)) << viewer;
   }
 }

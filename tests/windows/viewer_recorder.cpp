@@ -9,8 +9,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   wchar_t record[MAX_PATH] = {};
   if (GetEnvironmentVariableW(L"VIEWER_RECORD", record, MAX_PATH) == 0) return 2;
   const wchar_t* commandLine = GetCommandLineW();
-  std::string utf8(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, nullptr, 0, nullptr, nullptr)), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr);
+  const int size = WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, utf8.data(), size, nullptr, nullptr);
   const std::wstring part = std::wstring(record) + L".part";
   HANDLE file = CreateFileW(part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   DWORD written = 0;

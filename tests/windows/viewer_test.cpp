@@ -77,8 +77,9 @@ std::wstring windowsPath(const char* utf8) {
 BOOL CALLBACK takeDialog(HWND window, LPARAM found) {
   char name[16] = {};
   GetClassNameA(window, name, sizeof name);
-  if (std::string(name) != "#32770" || !IsWindowVisible(window) || window == *reinterpret_cast<HWND*>(found)) return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
+  HWND& other = *reinterpret_cast<HWND*>(found);
+  if (std::string(name) != "#32770" || !IsWindowVisible(window) || window == other) return TRUE;
+  other = window;
   return FALSE;
 }
 
@@ -135,12 +136,14 @@ int main(int argc, char** argv) {
   const std::wstring programs = windowsPath(argv[1]);
   CreateDirectoryW(folder.c_str(), nullptr);
   SetEnvironmentVariableW(L"VIEWER_RECORD", record.c_str());
-  const std::wstring odd = folder + L"-Band \"2\" \u00e4\u00f6\u00fc.pdf", greeting = folder + L"-Gr\u00fc\u00dfe aus K\u00f6ln.pdf";
+  const std::wstring odd = folder + L"-Band \"2\" \u00e4\u00f6\u00fc.pdf";
+  const std::wstring greeting = folder + L"-Gr\u00fc\u00dfe aus K\u00f6ln.pdf";
   CloseHandle(CreateFileW(greeting.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   const Case cases[] = {
       {L"SumatraPDF.exe", odd, ViewerStart::started, {L"-page", L"412", odd}},
       {L"AcroRd32.exe", odd, ViewerStart::started, {L"/A", L"page=412", odd}},
-      {L"MSEdge.exe", odd, ViewerStart::started, {L"file:///C:/B%C3%BCcher%20Regal/-Band%20%222%22%20%C3%A4%C3%B6%C3%BC.pdf#page=412"}},
+      {L"MSEdge.exe", odd, ViewerStart::started,
+       {L"file:///C:/B%C3%BCcher%20Regal/-Band%20%222%22%20%C3%A4%C3%B6%C3%BC.pdf#page=412"}},
       {L"pdf-leser.exe", greeting, ViewerStart::started, {greeting}},
       {L"missing\\SumatraPDF.exe", odd, ViewerStart::failed, {}},
       {L"", greeting, ViewerStart::noViewer, {}},
