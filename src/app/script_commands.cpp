@@ -63,7 +63,7 @@ int lineNamed(HWND list, std::string_view line) {
 }
 
 // What the list box does for a user's click: select, then report it.
-void clickLine(HWND dialog, int id, int index) {
+void clickByMessages(HWND dialog, int id, int index) {
   HWND list = GetDlgItem(dialog, id);
   SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
@@ -73,11 +73,11 @@ bool isNumber(std::string_view text) {
   return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-ScriptStep pickLine(HWND dialog, int slot, std::string_view line) {
+ScriptStep pickLine(HWND dialog, int slot, std::string_view line, const ScriptSurface& surface) {
   if (!isNumber(line)) return fail("unknown command");
   int index = lineNamed(GetDlgItem(dialog, firstWordListId + slot), line);
   if (index < 0) return fail("no line " + std::string(line) + " in word list " + std::to_string(slot + 1));
-  clickLine(dialog, firstWordListId + slot, index);
+  surface.clickLine(dialog, firstWordListId + slot, index);
   return ScriptStep::next;
 }
 
@@ -87,7 +87,7 @@ ScriptStep openRow(HWND dialog, std::string_view line) {
   if (!isNumber(line)) return fail("unknown command");
   int index = lineNamed(GetDlgItem(dialog, resultsListId), line);
   if (index < 0) return fail("no row " + std::string(line) + " in the results");
-  clickLine(dialog, resultsListId, index);
+  clickByMessages(dialog, resultsListId, index);
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(resultsListId, LBN_DBLCLK),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, resultsListId)));
   RecordedDocument document;
@@ -98,8 +98,7 @@ ScriptStep openRow(HWND dialog, std::string_view line) {
   return ScriptStep::next;
 }
 
-std::string fieldText(HWND dialog, int id) {
-  HWND field = GetDlgItem(dialog, id);
+std::string fieldTextByMessages(HWND field) {
   LRESULT length = SendMessageA(field, WM_GETTEXTLENGTH, 0, 0);
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
   LRESULT copied = SendMessageA(field, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
@@ -107,32 +106,42 @@ std::string fieldText(HWND dialog, int id) {
   return cp1252ToUtf8(text);
 }
 
-std::string listLines(HWND dialog, int id) {
-  HWND list = GetDlgItem(dialog, id);
-  LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+int lineCountByMessages(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
+
+int selectedLineByMessages(HWND list) {
   LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+  return selected == LB_ERR ? -1 : static_cast<int>(selected);
+}
+
+std::string lineTextByMessages(HWND list, int index) {
+  LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  std::string line(static_cast<std::size_t>(length < 0 ? 0 : length) + 1, '\0');
+  SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(line.data()));
+  line.resize(static_cast<std::size_t>(length < 0 ? 0 : length));
+  return cp1252ToUtf8(line);
+}
+
+std::string listLines(HWND list, const ScriptSurface& surface) {
+  int count = surface.lineCount(list);
+  int selected = surface.selectedLine(list);
   std::string out = std::to_string(count) + " lines, selected " +
-                    (selected == LB_ERR ? std::string("-") : std::to_string(selected)) + "\n";
-  for (LRESULT i = 0; i < count; ++i) {
-    LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-    std::string line(static_cast<std::size_t>(length < 0 ? 0 : length) + 1, '\0');
-    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line.data()));
-    line.resize(static_cast<std::size_t>(length < 0 ? 0 : length));
-    out += "  " + cp1252ToUtf8(line) + "\n";
-  }
+                    (selected < 0 ? std::string("-") : std::to_string(selected)) + "\n";
+  for (int i = 0; i < count; ++i) out += "  " + surface.lineText(list, i) + "\n";
   return out;
 }
 
-ScriptStep showState(HWND dialog) {
+ScriptStep showState(HWND dialog, const ScriptSurface& surface) {
   std::string out;
   for (int slot = 0; slot < 3; ++slot) {
-    out += "term " + std::to_string(slot + 1) + ": " + fieldText(dialog, firstTermFieldId + slot) + "\n";
+    out += "term " + std::to_string(slot + 1) + ": " +
+           surface.fieldText(GetDlgItem(dialog, firstTermFieldId + slot)) + "\n";
   }
-  out += "distance: " + fieldText(dialog, distanceFieldId) + "\n";
+  out += "distance: " + surface.fieldText(GetDlgItem(dialog, distanceFieldId)) + "\n";
   for (int slot = 0; slot < 3; ++slot) {
-    out += "words " + std::to_string(slot + 1) + ": " + listLines(dialog, firstWordListId + slot);
+    out += "words " + std::to_string(slot + 1) + ": " +
+           listLines(GetDlgItem(dialog, firstWordListId + slot), surface);
   }
-  out += "results: " + listLines(dialog, resultsListId);
+  out += "results: " + listLines(GetDlgItem(dialog, resultsListId), surface);
   writeOutput(out);
   return ScriptStep::next;
 }
@@ -144,7 +153,11 @@ ScriptStep closeDialog(HWND dialog) {
 
 }  // namespace
 
-ScriptStep runScriptLine(HWND dialog, const std::string& line) {
+const ScriptSurface messageSurface = {
+    clickByMessages, fieldTextByMessages, lineCountByMessages, selectedLineByMessages, lineTextByMessages,
+};
+
+ScriptStep runScriptLine(HWND dialog, const std::string& line, const ScriptSurface& surface) {
   if (isBlank(line) || line[0] == '#') return ScriptStep::next;
   std::string_view rest;
   int slot = 0;
@@ -152,13 +165,13 @@ ScriptStep runScriptLine(HWND dialog, const std::string& line) {
     setFieldText(dialog, firstTermFieldId + slot, rest);
     return ScriptStep::next;
   }
-  if (restAfter(line, "pick", rest) && slotAndRest(rest, slot, rest)) return pickLine(dialog, slot, rest);
+  if (restAfter(line, "pick", rest) && slotAndRest(rest, slot, rest)) return pickLine(dialog, slot, rest, surface);
   if (restAfter(line, "open", rest)) return openRow(dialog, rest);
   if (restAfter(line, "distance", rest)) {
     setFieldText(dialog, distanceFieldId, rest);
     return ScriptStep::next;
   }
-  if (line == "show") return showState(dialog);
+  if (line == "show") return showState(dialog, surface);
   if (line == "close") return closeDialog(dialog);
   return fail("unknown command");
 }

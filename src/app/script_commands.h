@@ -17,4 +17,17 @@
 
 enum class ScriptStep { next, closed, failed };
 
-ScriptStep runScriptLine(HWND dialog, const std::string& line);
+// Where `pick` and `show` meet the dialog. The driver's own surface is the
+// dialog's messages; a page's driver clicks its own lines and reads back
+// what its own controls display. Text here is UTF-8.
+struct ScriptSurface {
+  void (*clickLine)(HWND dialog, int listId, int index);
+  std::string (*fieldText)(HWND field);
+  int (*lineCount)(HWND list);
+  int (*selectedLine)(HWND list);            // -1 for none
+  std::string (*lineText)(HWND list, int index);
+};
+extern const ScriptSurface messageSurface;
+
+ScriptStep runScriptLine(HWND dialog, const std::string& line,
+                         const ScriptSurface& surface = messageSurface);

@@ -28,8 +28,12 @@ struct Registry {
 };
 
 // Constant-initialised, so no call and no guard stand before each message's
-// look-up of its window.
-constinit Registry theRegistry;
+// look-up of its window (where the library's vector allows it: the web
+// build's does not, and initialises it once before main instead).
+#if defined(__cpp_lib_constexpr_vector)
+constinit
+#endif
+Registry theRegistry;
 
 inline Registry& registry() { return theRegistry; }
 

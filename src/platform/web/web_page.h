@@ -1,0 +1,25 @@
+// The web backend as its program sees it: the dialog drawn as elements of a
+// page, driven from the page's own event loop. The program begins the modal
+// dialog (modal_steps.h); each of the page's events then hands its user's
+// action to the models, delivers what was posted and shows what changed,
+// and the program hears when an action ended the dialog.
+#pragma once
+
+#include <string>
+
+#include "platform/win32/win32_types.h"
+
+// Called after a user's action ended the dialog: the program finishes it.
+void setDialogEndedHandler(void (*ended)(HWND dialog));
+
+// Delivers every posted message, then shows every change the models noted.
+void settlePage();
+
+// What the page displays of a control, read back from its elements (UTF-8);
+// for a program that checks the page, not the models.
+std::string shownFieldText(HWND field);
+int shownLineCount(HWND list);
+int shownSelection(HWND list);  // -1 for none
+std::string shownLine(HWND list, int index);
+// A click on a line of a list, as the page's pointer gives it.
+void clickShownLine(HWND list, int index);

@@ -1,0 +1,62 @@
+// What every web test shares: Debian's chromium, headless, started fresh
+// with nothing fetched or synced, and quirel.html opened in it from file://
+// or from a static server on the loopback address, with every request but
+// the page's own refused and counted.
+'use strict';
+const fs = require('node:fs');
+const http = require('node:http');
+const os = require('node:os');
+const path = require('node:path');
+const { chromium } = require('playwright-core');
+
+const root = path.resolve(__dirname, '../..');
+const pagePath = process.env.QUIREL_PAGE || path.join(root, 'build/wasm/src/app/web/quirel.html');
+
+async function launch() {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'quirel-chromium-'));
+  const context = await chromium.launchPersistentContext(profile, {
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+           '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+    viewport: { width: 1280, height: 900 },
+  });
+  const close = async () => {
+    await context.close();
+    fs.rmSync(profile, { recursive: true, force: true });
+  };
+  return { context, close };
+}
+
+// Every request but the page itself is aborted and kept in `refused`.
+async function openPage(context, url) {
+  const page = await context.newPage();
+  const refused = [];
+  await page.route('**/*', (route) => {
+    if (route.request().url() === url) return route.continue();
+    refused.push(route.request().url());
+    return route.abort();
+  });
+  await page.goto(url);
+  await page.waitForFunction(() => document.querySelector('[data-id="1002"]') !== null);
+  return { page, refused };
+}
+
+const fileUrl = () => 'file://' + pagePath;
+
+// A static server of the page's folder on 127.0.0.1, on a port of its own.
+function serveFolder() {
+  const folder = path.dirname(pagePath);
+  const server = http.createServer((request, response) => {
+    const file = path.join(folder, path.basename(new URL(request.url, 'http://x').pathname));
+    fs.readFile(file, (error, bytes) => {
+      response.writeHead(error ? 404 : 200, { 'Content-Type': 'text/html; charset=utf-8' });
+      response.end(error ? '' : bytes);
+    });
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => {
+    resolve({ url: `http://127.0.0.1:${server.address().port}/quirel.html`, close: () => server.close() });
+  }));
+}
+
+module.exports = { launch, openPage, fileUrl, serveFolder, pagePath, root };
