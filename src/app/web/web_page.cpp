@@ -5,6 +5,7 @@
 // checked and refused as quirel-script refuses a file.
 #include <emscripten.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,10 @@ void finishDialog(HWND dialog) {
   openDialog = nullptr;
 }
 
+// Each dialog is a fresh start of the program: no slot remembers a term.
 void beginDialog() {
+  std::memset(searchState.hitCount, 0, sizeof searchState.hitCount);
+  std::memset(searchState.termPages, 0, sizeof searchState.termPages);
   openDialog = beginModalDialog(MAKEINTRESOURCEA(searchDialogId), searchDialogProc, 0);
   settlePage();
 }
