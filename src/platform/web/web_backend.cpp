@@ -234,6 +234,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE int quirelUserTyped(HWND edit, const char* utf8,
   std::string inserted = after.substr(start, after.size() - (before.size() - end) - start);
   bool taken = userEditsText(edit, static_cast<int>(start), static_cast<int>(end), inserted.c_str(),
                              pasting != 0 ? EditInput::pasting : EditInput::typing);
+  // The field shows the model's text again, whatever it took of the edit.
+  noteChange(edit, ControlChange::text);
   std::string now = windowText(edit);
   int kept = static_cast<int>(now.size()) - static_cast<int>(before.size() - (end - start));
   afterUserAction();

@@ -1,0 +1,175 @@
+// The page as a user meets it in chromium: real keys and clicks, the
+// controls where template 102 puts them, no request beyond the page itself,
+// and the lists as assistive technology reads them.
+'use strict';
+const assert = require('node:assert');
+const { after, before, test } = require('node:test');
+const { launch, openPage, fileUrl, serveFolder } = require('./browser.js');
+
+// Template 102's controls that the program addresses: x, y, width, height in
+// dialog units.
+const template = {
+  1002: [10, 15, 180, 10], 1003: [210, 15, 180, 10], 1004: [410, 15, 180, 10],
+  1005: [10, 40, 180, 204], 1006: [210, 40, 180, 204], 1007: [410, 40, 180, 204],
+  1008: [10, 255, 580, 135], 1009: [118, 391, 13, 10],
+};
+// Liberation Sans at 10 points (13 pixels): 8 by 15 pixels, as the window
+// backend measures it and the reference picture shows.
+const baseUnits = { x: 8, y: 15 };
+const mulDiv = (value, numerator, denominator) => Math.round((value * numerator) / denominator);
+
+let browser, page;
+before(async () => {
+  browser = await launch();
+  ({ page } = await openPage(browser.context, fileUrl()));
+});
+after(() => browser.close());
+
+const control = (id) => page.locator(`[data-id="${id}"]`);
+const value = (id) => control(id).inputValue();
+const lines = (id) => page.$$eval(`[data-id="${id}"] [role=option]`, (all) => all.map((line) => line.textContent));
+const selected = (id) => page.$$eval(`[data-id="${id}"] [role=option]`,
+  (all) => all.findIndex((line) => line.getAttribute('aria-selected') === 'true'));
+const focused = () => page.evaluate(() => document.activeElement.dataset.id);
+
+async function clearField(id) {
+  await control(id).click();
+  await page.keyboard.press('End');
+  for (let i = (await value(id)).length; i > 0; --i) await page.keyboard.press('Backspace');
+}
+
+test('the controls stand where the template puts them, in dialog units of the font', async () => {
+  const dialog = await page.locator('.dialog').boundingBox();
+  assert.strictEqual(Math.round(dialog.width) - 2, mulDiv(600, baseUnits.x, 4));  // inside its border
+  for (const [id, [x, y, cx, cy]] of Object.entries(template)) {
+    const box = await control(id).boundingBox();
+    const at = [box.x - dialog.x - 1, box.y - dialog.y - 1, box.width, box.height].map(Math.round);
+    assert.deepStrictEqual(at, [mulDiv(x, baseUnits.x, 4), mulDiv(y, baseUnits.y, 8),
+                                mulDiv(cx, baseUnits.x, 4), mulDiv(cy, baseUnits.y, 8)], `control ${id}`);
+  }
+});
+
+test('the caption is the title and the heading; the labels are the dialog\'s own', async () => {
+  const title = await page.title();
+  assert.match(title, /^Quirel - Volltextsuche für /);
+  assert.strictEqual(await page.locator('h1').textContent(), title);
+  const labels = await page.$$eval('.label', (all) => all.map((label) => label.textContent));
+  assert.ok(labels.includes('Unschärfe bei der Verknüpfung:'));
+  assert.ok(labels.includes('Seitenzahlen und Kontext der verknüpften Suchbegriffe'));
+});
+
+test('each key in a term field refills its word list at once', async () => {
+  await clearField(1002);
+  await page.keyboard.type('Spindeldreh');
+  assert.strictEqual(await value(1002), 'Spindeldreh');
+  assert.ok((await lines(1005)).every((line) => /^spindeldreh/i.test(line)));
+  await page.keyboard.press('Backspace');
+  await page.keyboard.press('Backspace');
+  await page.keyboard.press('Backspace');
+  await page.keyboard.press('Backspace');
+  // "Spindel" has more than 100 words: the message line stands selected.
+  assert.strictEqual((await lines(1005)).length, 101);
+  assert.match((await lines(1005))[0], /^\[Mehr als 100 Funde/);
+  assert.strictEqual(await selected(1005), 0);
+});
+
+test('a term field takes no more than its width holds', async () => {
+  await clearField(1003);
+  await page.keyboard.type('W'.repeat(80));
+  const kept = await value(1003);
+  assert.ok(kept.length > 10 && kept.length < 80, `kept ${kept.length}`);
+  assert.strictEqual(kept, 'W'.repeat(kept.length));
+  await page.keyboard.press('Home');
+  await page.keyboard.type('W');
+  assert.strictEqual(await value(1003), kept, 'a full field takes nothing more');
+  await clearField(1003);
+});
+
+test('the distance field takes digits only from the keyboard', async () => {
+  await clearField(1009);
+  await page.keyboard.type('x4-y2');
+  assert.strictEqual(await value(1009), '42');
+  await clearField(1009);
+  await page.keyboard.type('3');
+});
+
+test('a click on a word line takes the word; arrow keys move in the focused list', async () => {
+  await clearField(1002);
+  await page.keyboard.type('Spindeldreh');
+  const shown = await lines(1005);
+  await control(1005).locator('[role=option]').nth(1).click();
+  assert.strictEqual(await value(1002), shown[1].split(', ')[0]);
+  assert.strictEqual(await focused(), '1005');
+  // A click on the message line changes nothing; the key below it takes
+  // the first word.
+  await clearField(1002);
+  await page.keyboard.type('Spindel');
+  const many = await lines(1005);
+  await control(1005).locator('[role=option]').nth(0).click();
+  assert.strictEqual(await value(1002), 'Spindel');
+  await page.keyboard.press('ArrowDown');
+  assert.strictEqual(await value(1002), many[1].split(', ')[0]);
+});
+
+test('Tab moves among the four edit fields only', async () => {
+  await control(1002).click();
+  const order = [];
+  for (let i = 0; i < 5; ++i) {
+    await page.keyboard.press('Tab');
+    order.push(await focused());
+  }
+  assert.deepStrictEqual(order, ['1003', '1004', '1009', '1002', '1003']);
+  await page.keyboard.press('Shift+Tab');
+  assert.strictEqual(await focused(), '1002');
+});
+
+test('the results list keeps its rows in order and shows its tab stop', async () => {
+  await clearField(1002);
+  await page.keyboard.type('Werkzeugwechsel');
+  await clearField(1003);
+  await page.keyboard.type('*spindeldreh');
+  const rows = await lines(1008);
+  assert.ok(rows.length > 1);
+  const pages = rows.map((row) => Number(row.split(/[\t -]/)[0]));
+  assert.deepStrictEqual(pages, [...pages].sort((a, b) => a - b));
+  assert.strictEqual(await control(1008).evaluate((list) => getComputedStyle(list).tabSize),
+                     mulDiv(50, baseUnits.x, 4) + 'px');
+});
+
+test('the lists are list boxes to assistive technology, named by their labels', async () => {
+  await clearField(1002);
+  await page.keyboard.type('Spindel');
+  const session = await page.context().newCDPSession(page);
+  const { nodes } = await session.send('Accessibility.getFullAXTree');
+  const listBoxes = nodes.filter((node) => node.role && node.role.value === 'listbox');
+  assert.strictEqual(listBoxes.length, 4);
+  assert.match(listBoxes[0].name.value, /^Gefundene Worte und Seitenzahlen/);
+  assert.strictEqual(listBoxes[3].name.value, 'Seitenzahlen und Kontext der verknüpften Suchbegriffe');
+  const options = nodes.filter((node) => node.role && node.role.value === 'option');
+  const chosen = options.filter((node) => (node.properties || []).some(
+    (property) => property.name === 'selected' && property.value.value === true));
+  assert.ok(chosen.some((node) => /^\[Mehr als 100 Funde/.test(node.name.value)));
+  const fields = nodes.filter((node) => node.role && node.role.value === 'textbox');
+  assert.strictEqual(fields.length, 4);
+  assert.strictEqual(fields[3].name.value, 'Unschärfe bei der Verknüpfung:');
+  await session.detach();
+});
+
+test('the focus is visible', async () => {
+  await control(1005).locator('[role=option]').first().click();
+  const outline = await control(1005).evaluate((list) => getComputedStyle(list).outlineStyle);
+  assert.notStrictEqual(outline, 'none');
+});
+
+test('from a static server the page asks for nothing but itself', async () => {
+  const server = await serveFolder();
+  try {
+    const { page: served, refused } = await openPage(browser.context, server.url);
+    const result = await served.evaluate(() => window.quirelScript('term 1 Spindeldreh\nshow\n'));
+    assert.match(result.stdout, /words 1: \d+ lines/);
+    assert.deepStrictEqual(refused, []);
+    await served.close();
+  } finally {
+    server.close();
+  }
+});
