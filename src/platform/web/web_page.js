@@ -90,11 +90,24 @@ var QuirelPage = (function () {
     return -1;
   }
 
-  // The selected line comes into view, inside its list only.
-  function scrollToLine(list, line) {
-    var top = line.offsetTop, bottom = top + line.offsetHeight;
-    if (top < list.scrollTop) list.scrollTop = top;
-    else if (bottom > list.scrollTop + list.clientHeight) list.scrollTop = bottom - list.clientHeight;
+  // A refilled list shows its first line, as a list box does after
+  // LB_RESETCONTENT, and the selected line comes into view, inside its list
+  // only: both before the next frame, since asking for places at once would
+  // lay the page out inside every keystroke.
+  function scrollToSelection(list, fromTop) {
+    list.scrollFromTop = list.scrollFromTop || fromTop;
+    if (list.scrollPending) return;
+    list.scrollPending = true;
+    requestAnimationFrame(function () {
+      list.scrollPending = false;
+      if (list.scrollFromTop) list.scrollTop = 0;
+      list.scrollFromTop = false;
+      var line = list.querySelector('[aria-selected=true]');
+      if (!line || !list.isConnected) return;
+      var top = line.offsetTop, bottom = top + line.offsetHeight;
+      if (top < list.scrollTop) list.scrollTop = top;
+      else if (bottom > list.scrollTop + list.clientHeight) list.scrollTop = bottom - list.clientHeight;
+    });
   }
 
   return {
@@ -170,6 +183,7 @@ var QuirelPage = (function () {
         if (line.textContent !== texts[i]) line.textContent = texts[i];
         line.setAttribute('aria-selected', 'false');
       }
+      scrollToSelection(list, true);
     },
     showSelection: function (handle, index) {
       var list = elements[handle], lines = list.lines.children;
@@ -178,7 +192,7 @@ var QuirelPage = (function () {
       if (index >= 0 && index < lines.length) {
         lines[index].setAttribute('aria-selected', 'true');
         list.setAttribute('aria-activedescendant', lines[index].id);
-        scrollToLine(list, lines[index]);
+        scrollToSelection(list, false);
       } else {
         list.removeAttribute('aria-activedescendant');
       }
