@@ -82,14 +82,18 @@ ScriptStep pickLine(HWND dialog, int slot, std::string_view line, const ScriptSu
 }
 
 // A double-click: the first click selects the row, the second is reported
-// as LBN_DBLCLK. What the dialog asked to open is printed, not shown.
-ScriptStep openRow(HWND dialog, std::string_view line) {
+// as LBN_DBLCLK.
+void doubleClickByMessages(HWND dialog, int id, int index) {
+  clickByMessages(dialog, id, index);
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_DBLCLK), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+// What the dialog asked to open is printed, not shown.
+ScriptStep openRow(HWND dialog, std::string_view line, const ScriptSurface& surface) {
   if (!isNumber(line)) return fail("unknown command");
   int index = lineNamed(GetDlgItem(dialog, resultsListId), line);
   if (index < 0) return fail("no row " + std::string(line) + " in the results");
-  clickByMessages(dialog, resultsListId, index);
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(resultsListId, LBN_DBLCLK),
-               reinterpret_cast<LPARAM>(GetDlgItem(dialog, resultsListId)));
+  surface.doubleClickLine(dialog, resultsListId, index);
   RecordedDocument document;
   if (takeRecordedDocument(document)) {
     std::string name = document.path.substr(document.path.find_last_of("/\\") + 1);
@@ -154,7 +158,7 @@ ScriptStep closeDialog(HWND dialog) {
 }  // namespace
 
 const ScriptSurface messageSurface = {
-    clickByMessages, fieldTextByMessages, lineCountByMessages, selectedLineByMessages, lineTextByMessages,
+    clickByMessages, doubleClickByMessages, fieldTextByMessages, lineCountByMessages, selectedLineByMessages, lineTextByMessages,
 };
 
 ScriptStep runScriptLine(HWND dialog, const std::string& line, const ScriptSurface& surface) {
@@ -166,7 +170,7 @@ ScriptStep runScriptLine(HWND dialog, const std::string& line, const ScriptSurfa
     return ScriptStep::next;
   }
   if (restAfter(line, "pick", rest) && slotAndRest(rest, slot, rest)) return pickLine(dialog, slot, rest, surface);
-  if (restAfter(line, "open", rest)) return openRow(dialog, rest);
+  if (restAfter(line, "open", rest)) return openRow(dialog, rest, surface);
   if (restAfter(line, "distance", rest)) {
     setFieldText(dialog, distanceFieldId, rest);
     return ScriptStep::next;

@@ -22,6 +22,7 @@ enum class ScriptStep { next, closed, failed };
 // what its own controls display. Text here is UTF-8.
 struct ScriptSurface {
   void (*clickLine)(HWND dialog, int listId, int index);
+  void (*doubleClickLine)(HWND dialog, int listId, int index);
   std::string (*fieldText)(HWND field);
   int (*lineCount)(HWND list);
   int (*selectedLine)(HWND list);            // -1 for none

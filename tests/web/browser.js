@@ -44,12 +44,17 @@ async function openPage(context, url) {
 
 const fileUrl = () => 'file://' + pagePath;
 
-// A static server of the page's folder on 127.0.0.1, on a port of its own.
-function serveFolder() {
+// A static server of the page's folder on 127.0.0.1, on a port of its own;
+// `standIns` names files it serves as a line of text, wherever they are.
+function serveFolder(standIns = []) {
   const folder = path.dirname(pagePath);
   const server = http.createServer((request, response) => {
-    const file = path.join(folder, path.basename(new URL(request.url, 'http://x').pathname));
-    fs.readFile(file, (error, bytes) => {
+    const name = path.basename(new URL(request.url, 'http://x').pathname);
+    if (standIns.includes(name)) {
+      response.writeHead(200, { 'Content-Type': 'text/plain' });
+      return response.end('stand-in for ' + name);
+    }
+    fs.readFile(path.join(folder, name), (error, bytes) => {
       response.writeHead(error ? 404 : 200, { 'Content-Type': 'text/html; charset=utf-8' });
       response.end(error ? '' : bytes);
     });

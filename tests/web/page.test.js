@@ -4,7 +4,7 @@
 'use strict';
 const assert = require('node:assert');
 const { after, before, test } = require('node:test');
-const { launch, openPage, fileUrl, serveFolder } = require('./browser.js');
+const { launch, openPage, fileUrl, serveFolder, root } = require('./browser.js');
 
 // Template 102's controls that the program addresses: x, y, width, height in
 // dialog units.
@@ -168,6 +168,46 @@ test('from a static server the page asks for nothing but itself', async () => {
     const result = await served.evaluate(() => window.quirelScript('term 1 Spindeldreh\nshow\n'));
     assert.match(result.stdout, /words 1: \d+ lines/);
     assert.deepStrictEqual(refused, []);
+    await served.close();
+  } finally {
+    server.close();
+  }
+});
+
+// The PDF page of the row's first printed page, from the book description's
+// pages lines (printed FIRST..LAST on PDF pages from PDF).
+function bookPdfPage(row) {
+  const description = require('node:fs').readFileSync(require('node:path').join(root, 'data/book/book.txt'), 'utf8');
+  const field = (name) => description.split('\n').filter((line) => line.startsWith(name + '\t')).map((line) => line.split('\t'));
+  const printed = Number(row.split(/[\t -]/)[0]);
+  const run = field('pages').find(([, first, last]) => printed >= Number(first) && printed <= Number(last));
+  return { file: field('pdf-file')[0][1], page: Number(run[3]) + printed - Number(run[1]) };
+}
+
+test('a double-click on a result row opens the book\'s PDF beside the page at the row\'s page', async () => {
+  const row = 'Werkzeugwechsel';
+  const server = await serveFolder([bookPdfPage('1').file]);
+  try {
+    const { page: served } = await openPage(browser.context, server.url);
+    await served.click('[data-id="1002"]');
+    await served.keyboard.type('Werkzeugwechsel');
+    await served.click('[data-id="1003"]');
+    await served.keyboard.type('*spindeldreh');
+    const rows = await served.$$eval('[data-id="1008"] [role=option]', (all) => all.map((line) => line.textContent));
+    const { file, page: pdfPage } = bookPdfPage(rows[2]);
+    const [tab] = await Promise.all([
+      served.waitForEvent('popup'),
+      served.locator('[data-id="1008"] [role=option]').nth(2).dblclick(),
+    ]);
+    await tab.waitForLoadState();
+    assert.strictEqual(tab.url(), new URL(`${file}#page=${pdfPage}`, server.url).href);
+    await tab.close();
+    const tabs = browser.context.pages().length;
+    const script = `term 1 ${row}\nterm 2 *spindeldreh\nopen 2\nopen 99\n`;
+    const result = await served.evaluate((text) => window.quirelScript(text), script);
+    assert.strictEqual(result.stdout, `open: ${file} page ${pdfPage}\n`);
+    assert.strictEqual(result.stderr, 'error: no row 99 in the results\n');
+    assert.strictEqual(browser.context.pages().length, tabs, 'a script opens no tab');
     await served.close();
   } finally {
     server.close();

@@ -11,6 +11,7 @@
 
 #include "app/dialog_session.h"
 #include "app/load_index_data.h"
+#include "app/open_book.h"
 #include "app/script_commands.h"
 #include "app/script_io.h"
 #include "app/web/web_script_io.h"
@@ -25,6 +26,20 @@ namespace {
 HWND openDialog = nullptr;
 INT_PTR lastResult = 0;
 
+// A double-click on a result row opens the book's PDF, the page's neighbour,
+// in a new tab; what the reader is told about it comes in the page, or, for
+// a script, on its standard error, as quirel-script tells it.
+void tellInPage(HWND dialog, const char* text) { MessageBoxA(dialog, text, programName, MB_OK | MB_ICONWARNING); }
+void tellOnScriptErrors(HWND, const char* text) { writeError(cp1252ToUtf8(text) + "\n"); }
+
+bool scripted = false;
+
+void openBook(HWND dialog, int printedPage) {
+  openBookAtPrintedPage(dialog, printedPage, scripted ? tellOnScriptErrors : tellInPage);
+}
+
+const SearchDialogServices pageServices = {openBook};
+
 void finishDialog(HWND dialog) {
   lastResult = finishModalDialog(dialog);
   openDialog = nullptr;
@@ -34,7 +49,8 @@ void finishDialog(HWND dialog) {
 void beginDialog() {
   std::memset(searchState.hitCount, 0, sizeof searchState.hitCount);
   std::memset(searchState.termPages, 0, sizeof searchState.termPages);
-  openDialog = beginModalDialog(MAKEINTRESOURCEA(searchDialogId), searchDialogProc, 0);
+  openDialog = beginModalDialog(MAKEINTRESOURCEA(searchDialogId), searchDialogProc,
+                                reinterpret_cast<LPARAM>(&pageServices));
   settlePage();
 }
 
@@ -59,8 +75,12 @@ void openBookDialog() {
 // Clicks and readings go through the page's elements, not the messages.
 void clickPageLine(HWND dialog, int listId, int index) { clickShownLine(GetDlgItem(dialog, listId), index); }
 
+void doubleClickPageLine(HWND dialog, int listId, int index) {
+  doubleClickShownLine(GetDlgItem(dialog, listId), index);
+}
+
 constexpr ScriptSurface pageSurface = {
-    clickPageLine, shownFieldText, shownLineCount, shownSelection, shownLine,
+    clickPageLine, doubleClickPageLine, shownFieldText, shownLineCount, shownSelection, shownLine,
 };
 
 // A data set as the page's script hands it over: its bytes, the name it is
@@ -158,11 +178,16 @@ extern "C" EMSCRIPTEN_KEEPALIVE int quirelRunScript(const char* script, int size
                                                     GivenDataSet* headings) {
   endOpenDialog();
   clearScriptOutput();
+  // A script's open is printed, as quirel-script prints it; no tab opens.
+  scripted = true;
+  setViewerRecordsOnly(true);
   int status = installGiven(*index, *headings);
   if (status == 0) {
     beginDialog();
     status = runLines(scriptLines(script, size));
   }
+  scripted = false;
+  setViewerRecordsOnly(false);
   openBookDialog();
   return status;
 }

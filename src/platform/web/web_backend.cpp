@@ -38,6 +38,7 @@ int quirelPageShownLineCount(HWND list);
 int quirelPageShownSelection(HWND list);
 char* quirelPageShownLine(HWND list, int index);
 void quirelPageClickLine(HWND list, int index);
+void quirelPageDoubleClickLine(HWND list, int index);
 }
 
 namespace {
@@ -222,6 +223,11 @@ void clickShownLine(HWND list, int index) {
   quirelPageClickLine(list, index);
 }
 
+void doubleClickShownLine(HWND list, int index) {
+  settlePage();
+  quirelPageDoubleClickLine(list, index);
+}
+
 // The page's events. A field's input event gives the field's whole new text
 // (UTF-8) and the caret; the models take it as the replacement of one run of
 // characters, cut it to the field's width or refuse it. Gives the caret's
@@ -245,6 +251,12 @@ extern "C" EMSCRIPTEN_KEEPALIVE int quirelUserTyped(HWND edit, const char* utf8,
 
 extern "C" EMSCRIPTEN_KEEPALIVE void quirelUserSelected(HWND list, int index) {
   userSelectsLine(list, index);
+  afterUserAction();
+}
+
+// The second press of a double-click; its first click came as a click.
+extern "C" EMSCRIPTEN_KEEPALIVE void quirelUserDoubleClicked(HWND list, int index) {
+  userDoubleClicksLine(list, index);
   afterUserAction();
 }
 

@@ -24,4 +24,6 @@ mergeInto(LibraryManager.library, {
     return allocateUTF8(QuirelPage.shownLines(list)[index].textContent);
   },
   quirelPageClickLine: function (list, index) { QuirelPage.clickLine(list, index); },
+  quirelPageDoubleClickLine: function (list, index) { QuirelPage.doubleClickLine(list, index); },
+  quirelPageOpenDocument: function (address) { return QuirelPage.openDocument(UTF8ToString(address)); },
 });

@@ -21,5 +21,11 @@ std::string shownFieldText(HWND field);
 int shownLineCount(HWND list);
 int shownSelection(HWND list);  // -1 for none
 std::string shownLine(HWND list, int index);
-// A click on a line of a list, as the page's pointer gives it.
+// A click and a double-click on a line of a list, as the page's pointer
+// gives them.
 void clickShownLine(HWND list, int index);
+void doubleClickShownLine(HWND list, int index);
+
+// The page's document viewer (web_viewer.cpp) opens a tab for each document
+// asked for, or, while a script drives the dialog, only records it.
+void setViewerRecordsOnly(bool only);

@@ -74,6 +74,10 @@ var QuirelPage = (function () {
       var line = event.target.closest('[role=option]');
       if (line) _quirelUserSelected(handle, lineIndex(element, line));
     });
+    element.addEventListener('dblclick', function (event) {
+      var line = event.target.closest('[role=option]');
+      if (line) _quirelUserDoubleClicked(handle, lineIndex(element, line));
+    });
     element.addEventListener('keydown', function (event) {
       var count = element.lines.children.length;
       if (!(event.key in listKeys) || count === 0) return;
@@ -218,5 +222,12 @@ var QuirelPage = (function () {
     clickLine: function (handle, index) {
       elements[handle].lines.children[index].dispatchEvent(new MouseEvent('click', { bubbles: true }));
     },
+    doubleClickLine: function (handle, index) {
+      var line = elements[handle].lines.children[index];
+      line.dispatchEvent(new MouseEvent('click', { bubbles: true, detail: 1 }));
+      line.dispatchEvent(new MouseEvent('dblclick', { bubbles: true, detail: 2 }));
+    },
+    // A new tab; false when the browser would not open one.
+    openDocument: function (address) { return window.open(address, '_blank') ? 1 : 0; },
   };
 })();
