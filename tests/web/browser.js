@@ -28,10 +28,14 @@ async function launch() {
   return { context, close };
 }
 
-// Every request but the page itself is aborted and kept in `refused`.
+// Every request but the page itself is aborted and kept in `refused`; the
+// page's errors and console errors are kept in `errors`.
 async function openPage(context, url) {
   const page = await context.newPage();
   const refused = [];
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
   await page.route('**/*', (route) => {
     if (route.request().url() === url) return route.continue();
     refused.push(route.request().url());
@@ -39,7 +43,7 @@ async function openPage(context, url) {
   });
   await page.goto(url);
   await page.waitForFunction(() => document.querySelector('[data-id="1002"]') !== null);
-  return { page, refused };
+  return { page, refused, errors };
 }
 
 const fileUrl = () => 'file://' + pagePath;

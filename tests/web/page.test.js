@@ -164,10 +164,11 @@ test('the focus is visible', async () => {
 test('from a static server the page asks for nothing but itself', async () => {
   const server = await serveFolder();
   try {
-    const { page: served, refused } = await openPage(browser.context, server.url);
+    const { page: served, refused, errors } = await openPage(browser.context, server.url);
     const result = await served.evaluate(() => window.quirelScript('term 1 Spindeldreh\nshow\n'));
     assert.match(result.stdout, /words 1: \d+ lines/);
     assert.deepStrictEqual(refused, []);
+    assert.deepStrictEqual(errors, []);
     await served.close();
   } finally {
     server.close();

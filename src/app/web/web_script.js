@@ -6,8 +6,31 @@
 // "headings" if refused), or {name, bytes}, or {name, unreadable: REASON}
 // for a file that could not be read.
 (function () {
-  var started = new Promise(function (resolve) {
+  var runtimeReady = new Promise(function (resolve) {
     if (runtimeInitialized) resolve(); else Module.onRuntimeInitialized = resolve;
+  });
+
+  // The book's resources, gzip in base64 (packed_resources.js), unpacked by
+  // the browser's own decompression while the module compiles.
+  function unpack(packed) {
+    var text = atob(packed), bytes = new Uint8Array(text.length);
+    for (var i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
+    var stream = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip'));
+    return new Response(stream).arrayBuffer();
+  }
+
+  var ids = quirelPackedResources.map(function (entry) { return entry[0]; });
+  var unpacked = Promise.all(quirelPackedResources.map(function (entry) { return unpack(entry[1]); }));
+  quirelPackedResources = null;
+
+  // The program starts once its resources stand in its memory.
+  var started = Promise.all([runtimeReady, unpacked]).then(function (all) {
+    all[1].forEach(function (buffer, i) {
+      var bytes = new Uint8Array(buffer), at = _malloc(Math.max(bytes.length, 1));
+      HEAPU8.set(bytes, at);
+      _quirelPlaceResource(ids[i], at, bytes.length);
+    });
+    callMain([]);
   });
 
   function given(set, fallbackName) {

@@ -231,3 +231,12 @@ var QuirelPage = (function () {
     openDocument: function (address) { return window.open(address, '_blank') ? 1 : 0; },
   };
 })();
+
+// The module's bytes are in the page already: compiled from them at once,
+// rather than fetched from their data: address first (the glue's way).
+Module.instantiateWasm = function (imports, receive) {
+  WebAssembly.instantiate(getBinary(wasmBinaryFile), imports).then(function (result) {
+    receive(result.instance, result.module);
+  });
+  return {};
+};
