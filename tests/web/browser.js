@@ -19,6 +19,8 @@ async function launch() {
     headless: true,
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
            '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+    // The lists' scroll bars are part of what the page shows.
+    ignoreDefaultArgs: ['--hide-scrollbars'],
     viewport: { width: 1280, height: 900 },
   });
   const close = async () => {
