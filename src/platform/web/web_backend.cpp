@@ -80,9 +80,11 @@ void showLines(HWND list) {
   quirelPageSelection(list, listSelection(list));
 }
 
+// A list box shows its lines, selection, extent and tab stop; any other
+// window its text, and the dialog the focus.
 void showChange(HWND window, ControlChange change) {
-  bool list = windowKind(window) == WindowKind::listBox;
-  if (list != (change != ControlChange::text && change != ControlChange::focus)) return;
+  bool listChange = change != ControlChange::text && change != ControlChange::focus;
+  if (listChange != (windowKind(window) == WindowKind::listBox)) return;
   switch (change) {
     case ControlChange::text: quirelPageText(window, cp1252ToUtf8(windowText(window)).c_str()); break;
     case ControlChange::lines: showLines(window); break;

@@ -214,7 +214,8 @@ var QuirelPage = (function () {
       var message = make('p', 'alert', root);
       message.setAttribute('role', 'alert');
       message.textContent = text;
-      document.title = caption;
+      // Without a dialog the message is all the page shows.
+      if (!dialogHandle) document.title = caption;
     },
     shownText: function (handle) { return elements[handle].value; },
     shownLines: function (handle) { return elements[handle].lines.children; },
