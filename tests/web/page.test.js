@@ -71,6 +71,11 @@ test('each key in a term field refills its word list at once', async () => {
   assert.strictEqual((await lines(1005)).length, 101);
   assert.match((await lines(1005))[0], /^\[Mehr als 100 Funde/);
   assert.strictEqual(await selected(1005), 0);
+  // Umlauts typed arrive as cp1252 in the models and come back as typed.
+  await clearField(1002);
+  await page.keyboard.type('Übersch');
+  assert.strictEqual(await value(1002), 'Übersch');
+  assert.ok((await lines(1005)).includes('Überschnitt, 840'));
 });
 
 test('a term field takes no more than its width holds', async () => {
