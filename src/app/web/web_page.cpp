@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "app/dialog_session.h"
 #include "app/load_index_data.h"
 #include "app/open_book.h"
 #include "app/script_commands.h"
