@@ -4,7 +4,7 @@
 'use strict';
 const assert = require('node:assert');
 const { after, before, test } = require('node:test');
-const { launch, openPage, fileUrl, serveFolder, root } = require('./browser.js');
+const { launch, openPage, fileUrl, serveFolder, root } = require('../common/web_browser.js');
 
 // Template 102's controls that the program addresses: x, y, width, height in
 // dialog units.

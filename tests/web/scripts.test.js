@@ -6,7 +6,7 @@ const assert = require('node:assert');
 const fs = require('node:fs');
 const path = require('node:path');
 const { after, before, test } = require('node:test');
-const { launch, openPage, fileUrl, root } = require('./browser.js');
+const { launch, openPage, fileUrl, root } = require('../common/web_browser.js');
 
 const scripts = path.join(root, 'tests/scripts');
 // The system's words for the reasons a file cannot be read.

@@ -1,13 +1,15 @@
-// What every web test shares: Debian's chromium, headless, started fresh
-// with nothing fetched or synced, and quirel.html opened in it from file://
-// or from a static server on the loopback address, with every request but
-// the page's own refused and counted.
+// What the web tests, bench/web-keystroke-time and tools/screenshot-web
+// share: Debian's chromium, headless, started fresh with nothing fetched or
+// synced, and quirel.html opened in it from file:// or from a static server
+// on the loopback address, with every request but the page's own refused
+// and counted.
 'use strict';
 const fs = require('node:fs');
 const http = require('node:http');
 const os = require('node:os');
 const path = require('node:path');
-const { chromium } = require('playwright-core');
+// playwright-core as tests/web's package-lock.json pins it (npm ci there).
+const { chromium } = require(require.resolve('playwright-core', { paths: [path.join(__dirname, '../web')] }));
 
 const root = path.resolve(__dirname, '../..');
 const pagePath = process.env.QUIREL_PAGE || path.join(root, 'build/wasm/src/app/web/quirel.html');
