@@ -59,7 +59,7 @@ std::vector<std::string> placesToLook([[maybe_unused]] const BookPdf& pdf) {
   std::vector<std::string> places;
   std::string own = programDirectory();
   if (!own.empty()) places.push_back(own);
-#ifndef _WIN32
+#ifdef __linux__
 #ifdef QUIREL_BOOK_PDF_DIRECTORY
   places.emplace_back(QUIREL_BOOK_PDF_DIRECTORY);
 #endif

@@ -14,8 +14,9 @@
 using TellReader = void (*)(HWND dialog, const char* text);
 
 // Where the PDF is looked for, in this order and only there: beside the
-// executable; on Linux, where it was when this Quirel was made of another
-// book, and where the book's own package installs it.
+// executable (the page: beside it on its server, or where the build says);
+// on Linux, where it was when this Quirel was made of another book, and
+// where the book's own package installs it.
 std::vector<std::string> placesToLook(const BookPdf& pdf);
 
 // Shows the PDF, found in the first place that holds it, at the PDF page of

@@ -32,16 +32,17 @@ async function launch() {
   return { context, close };
 }
 
-// Every request but the page itself is aborted and kept in `refused`; the
-// page's errors and console errors are kept in `errors`.
-async function openPage(context, url) {
+// Every request but the page itself (and the addresses in `allowed`) is
+// aborted and kept in `refused`; the page's errors and console errors are
+// kept in `errors`.
+async function openPage(context, url, allowed = []) {
   const page = await context.newPage();
   const refused = [];
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
   page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
   await page.route('**/*', (route) => {
-    if (route.request().url() === url) return route.continue();
+    if (route.request().url() === url || allowed.includes(route.request().url())) return route.continue();
     refused.push(route.request().url());
     return route.abort();
   });

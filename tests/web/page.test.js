@@ -194,7 +194,8 @@ test('a double-click on a result row opens the book\'s PDF beside the page at th
   const row = 'Werkzeugwechsel';
   const server = await serveFolder([bookPdfPage('1').file]);
   try {
-    const { page: served } = await openPage(browser.context, server.url);
+    const pdfAddress = new URL(bookPdfPage('1').file, server.url).href;
+    const { page: served } = await openPage(browser.context, server.url, [pdfAddress]);
     await served.click('[data-id="1002"]');
     await served.keyboard.type('Werkzeugwechsel');
     await served.click('[data-id="1003"]');
@@ -214,6 +215,28 @@ test('a double-click on a result row opens the book\'s PDF beside the page at th
     assert.strictEqual(result.stdout, `open: ${file} page ${pdfPage}\n`);
     assert.strictEqual(result.stderr, 'error: no row 99 in the results\n');
     assert.strictEqual(browser.context.pages().length, tabs, 'a script opens no tab');
+    await served.close();
+  } finally {
+    server.close();
+  }
+});
+
+test('served without its PDF, a double-click opens nothing and says where the page looked', async () => {
+  const server = await serveFolder();
+  try {
+    const { file } = bookPdfPage('1');
+    const folder = new URL('.', server.url).href;
+    const { page: served } = await openPage(browser.context, server.url, [folder + file]);
+    const tabs = browser.context.pages().length;
+    await served.click('[data-id="1002"]');
+    await served.keyboard.type('Werkzeugwechsel');
+    await served.click('[data-id="1003"]');
+    await served.keyboard.type('*spindeldreh');
+    await served.locator('[data-id="1008"] [role=option]').first().dblclick();
+    const said = await served.locator('[role=alert]').allTextContents();
+    assert.strictEqual(said.length, 1);
+    assert.match(said[0], new RegExp(`„${file}“, wurde nicht gefunden\\. Gesucht in:\\s*${folder}`));
+    assert.strictEqual(browser.context.pages().length, tabs, 'no tab opens');
     await served.close();
   } finally {
     server.close();

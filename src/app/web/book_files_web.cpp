@@ -1,16 +1,69 @@
-// The book's files as the page sees them: the PDF is the page's neighbour
-// on the server (or in the folder of a page opened from file://), named by
-// its address relative to the page. A page cannot look there without a
-// request of its own, so it takes the file to be there and leaves a missing
-// one to the browser's tab to say; it reads no checksum.
+// The book's files as the page sees them: the PDF is the page's neighbour on
+// its server (or in the folder of a page opened from file://), or in the
+// folder whose address the build gives (QUIREL_PDF_FOLDER_URL), named by its
+// address. Served over http(s), the page asks its own server whether the PDF
+// is there before a tab opens; from file:// a page cannot look, so the link
+// opens. It reads no checksum.
+#include <emscripten.h>
+
+#include <cstdlib>
+
 #include "app/book_files.h"
 
-std::string programDirectory() { return "."; }
+namespace {
 
-std::string pathIn(const std::string& directory, const std::string& fileName) {
-  return directory + "/" + fileName;
+// The folder of the page's own address, with its closing '/'.
+EM_JS(char*, pageFolderAddress, (), {
+  var address = location.href.split('#')[0].split('?')[0];
+  return allocateUTF8(address.substring(0, address.lastIndexOf('/') + 1));
+});
+
+// A HEAD request to the page's own server, waited for: the double-click
+// must open its tab while the reader's gesture still lets it. Another
+// server, or file://, cannot be asked; the link is taken to be there.
+EM_JS(int, pageServerHas, (const char* address), {
+  var target = new URL(UTF8ToString(address), location.href);
+  if (!/^https?:$/.test(location.protocol) || target.origin !== location.origin) return 1;
+  var request = new XMLHttpRequest();
+  try {
+    request.open('HEAD', target.href, false);
+    request.send();
+  } catch (error) {
+    return 0;
+  }
+  return request.status >= 200 && request.status < 300 ? 1 : 0;
+});
+
+// A file name as one segment of an address.
+std::string addressSegment(const std::string& name) {
+  static const char hex[] = "0123456789ABCDEF";
+  std::string segment;
+  for (unsigned char byte : name) {
+    bool plain = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9') ||
+                 byte == '-' || byte == '_' || byte == '.' || byte == '~';
+    segment += plain ? std::string(1, static_cast<char>(byte)) : std::string{'%', hex[byte >> 4], hex[byte & 15]};
+  }
+  return segment;
 }
 
-bool isRegularFile(const std::string&) { return true; }
+}  // namespace
+
+std::string programDirectory() {
+#ifdef QUIREL_PDF_FOLDER_URL
+  return QUIREL_PDF_FOLDER_URL;
+#else
+  char* folder = pageFolderAddress();
+  std::string address = folder;
+  std::free(folder);
+  return address;
+#endif
+}
+
+std::string pathIn(const std::string& directory, const std::string& fileName) {
+  bool closed = !directory.empty() && directory.back() == '/';
+  return directory + (closed ? "" : "/") + addressSegment(fileName);
+}
+
+bool isRegularFile(const std::string& path) { return pageServerHas(path.c_str()) != 0; }
 
 bool sha256OfFile(const std::string&, unsigned char (&)[sha256Size]) { return false; }
