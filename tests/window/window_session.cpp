@@ -45,6 +45,9 @@ std::vector<std::string> environmentWith(const std::vector<std::string>& setting
     for (const char* name : {"DISPLAY=", "WAYLAND_DISPLAY=", "LSAN_OPTIONS="}) {
       replaced |= setting.rfind(name, 0) == 0;
     }
+    for (const std::string& given : settings) {
+      replaced |= setting.rfind(given.substr(0, given.find('=') + 1), 0) == 0;
+    }
     if (replaced) continue;
     environment.push_back(setting);
   }
@@ -184,9 +187,28 @@ unsigned long findQuirelWindow(Display* display) {
   return found;
 }
 
+std::vector<unsigned long> shownTopLevelWindows(Display* display) {
+  Window root, parent, *children = nullptr;
+  unsigned count = 0;
+  std::vector<unsigned long> shown;
+  if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) return shown;
+  for (unsigned i = 0; i < count; ++i) {
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(display, children[i], &attributes) && attributes.map_state == IsViewable) {
+      shown.push_back(children[i]);
+    }
+  }
+  if (children != nullptr) XFree(children);
+  return shown;
+}
+
+// The test's own connection, to the server now running; closed before
+// that server is stopped, so that a test suite after it may start another.
+Display* testDisplay = nullptr;
+
 Display* openTestDisplay() {
-  static Display* display = XOpenDisplay(VirtualScreen::display().c_str());
-  return display;
+  if (testDisplay == nullptr) testDisplay = XOpenDisplay(VirtualScreen::display().c_str());
+  return testDisplay;
 }
 
 // The letters the tests type beyond the server's US keyboard, given keys of
@@ -241,6 +263,8 @@ const std::string& VirtualScreen::display() {
 
 void VirtualScreen::stop() {
   if (serverPid <= 0) return;
+  if (testDisplay != nullptr) XCloseDisplay(testDisplay);
+  testDisplay = nullptr;
   kill(serverPid, SIGTERM);
   waitpid(serverPid, nullptr, 0);
   serverPid = -1;
@@ -261,16 +285,15 @@ bool operator==(const ControlShown& a, const ControlShown& b) {
          a.horizontalBar == b.horizontalBar && a.lines == b.lines;
 }
 
-QuirelWindow::QuirelWindow() {
+QuirelWindow::QuirelWindow(const std::string& program, const std::vector<std::string>& settings) {
   char directory[] = "/tmp/quirel-window-XXXXXX";
   dumpPath_ = std::string(mkdtemp(directory)) + "/widgets";
   Display* display = openTestDisplay();
   if (display == nullptr) return;
-  pid_ = spawn({QUIREL_PROGRAM},
-               environmentWith({"DISPLAY=" + VirtualScreen::display(),
-                                "QUIREL_WIDGET_DUMP=" + dumpPath_,
-                                "LSAN_OPTIONS=suppressions=" QUIREL_LEAK_SUPPRESSIONS}),
-               -1, -1, -1);
+  std::vector<std::string> own = {"DISPLAY=" + VirtualScreen::display(), "QUIREL_WIDGET_DUMP=" + dumpPath_,
+                                  "LSAN_OPTIONS=suppressions=" QUIREL_LEAK_SUPPRESSIONS};
+  own.insert(own.end(), settings.begin(), settings.end());
+  pid_ = spawn({program}, environmentWith(own), -1, -1, -1);
   auto deadline = Clock::now() + patience;
   while (windowId_ == 0 && Clock::now() < deadline && waitpid(pid_, &status_, WNOHANG) == 0) {
     windowId_ = findQuirelWindow(display);
@@ -343,6 +366,30 @@ void QuirelWindow::clickLine(int listId, int line) {
   click(list.x + 12, list.y + 1 + line * list.lineHeight + list.lineHeight / 2);
 }
 
+void QuirelWindow::doubleClickLine(int listId, int line) {
+  WindowShown now = shown();
+  const ControlShown& list = now.control(listId);
+  ASSERT_GT(list.lineHeight, 0);
+  int y = list.y + 1 + line * list.lineHeight + list.lineHeight / 2;
+  xdotool({"mousemove", "--window", std::to_string(windowId_), std::to_string(list.x + 12), std::to_string(y),
+           "click", "--repeat", "2", "--delay", "80", "1"});
+}
+
+// The message window is the one top-level window shown besides ours; the
+// keyboard follows the pointer onto it.
+bool QuirelWindow::closeMessage() {
+  Display* display = openTestDisplay();
+  auto deadline = Clock::now() + patience;
+  for (; Clock::now() < deadline; shortWait()) {
+    for (unsigned long window : shownTopLevelWindows(display)) {
+      if (window == windowId_) continue;
+      xdotool({"mousemove", "--window", std::to_string(window), "20", "20", "key", "Return"});
+      return true;
+    }
+  }
+  return false;
+}
+
 void QuirelWindow::pressCloseBox() {
   Display* display = openTestDisplay();
   XEvent event{};
@@ -407,16 +454,10 @@ int runProgram(const std::vector<std::string>& argv, const std::vector<std::stri
   return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-std::map<std::string, std::vector<std::string>> scriptShows(const std::vector<std::string>& terms,
-                                                            const std::string& distance) {
-  std::string script;
-  for (std::size_t i = 0; i < terms.size(); ++i) {
-    script += "term " + std::to_string(i + 1) + " " + terms[i] + "\n";
-  }
-  script += "distance " + distance + "\nshow\n";
+std::string scriptOutput(const std::string& program, const std::string& script) {
   int in[2], out[2];
   if (pipe(in) != 0 || pipe(out) != 0) return {};
-  pid_t pid = spawn({QUIREL_SCRIPT_PROGRAM}, environmentWith({}), in[0], out[1], -1);
+  pid_t pid = spawn({program}, environmentWith({}), in[0], out[1], -1);
   close(in[0]);
   close(out[1]);
   [[maybe_unused]] ssize_t written = write(in[1], script.data(), script.size());
@@ -424,6 +465,31 @@ std::map<std::string, std::vector<std::string>> scriptShows(const std::vector<st
   std::string output = readAll(out[0]);
   close(out[0]);
   waitpid(pid, nullptr, 0);
+  return output;
+}
+
+std::string windowTitleHolding(const std::string& part) {
+  Display* display = openTestDisplay();
+  auto deadline = Clock::now() + patience;
+  for (; Clock::now() < deadline; shortWait()) {
+    for (unsigned long window : shownTopLevelWindows(display)) {
+      char* name = nullptr;
+      std::string title = XFetchName(display, window, &name) && name != nullptr ? name : "";
+      if (name != nullptr) XFree(name);
+      if (title.find(part) != std::string::npos) return title;
+    }
+  }
+  return "";
+}
+
+std::map<std::string, std::vector<std::string>> scriptShows(const std::vector<std::string>& terms,
+                                                            const std::string& distance) {
+  std::string script;
+  for (std::size_t i = 0; i < terms.size(); ++i) {
+    script += "term " + std::to_string(i + 1) + " " + terms[i] + "\n";
+  }
+  script += "distance " + distance + "\nshow\n";
+  std::string output = scriptOutput(QUIREL_SCRIPT_PROGRAM, script);
   // "words 1: 12 lines, selected -" heads the lines of a list, each indented
   // by two blanks.
   std::map<std::string, std::vector<std::string>> lists;

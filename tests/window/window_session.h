@@ -48,7 +48,10 @@ bool operator==(const ControlShown& a, const ControlShown& b);
 // One run of the quirel program on the virtual screen.
 class QuirelWindow {
  public:
-  QuirelWindow();   // starts it and waits for the window
+  // Starts it and waits for the window: the built program, or a copy of
+  // it elsewhere, with settings added to its environment.
+  explicit QuirelWindow(const std::string& program = QUIREL_PROGRAM,
+                        const std::vector<std::string>& settings = {});
   ~QuirelWindow();  // ends it if it still runs
   bool opened() const { return windowId_ != 0; }
 
@@ -62,6 +65,11 @@ class QuirelWindow {
   void keys(const std::vector<std::string>& names);
   void click(int x, int y);
   void clickLine(int listId, int line);
+  // Two clicks in quick succession, as a reader double-clicks.
+  void doubleClickLine(int listId, int line);
+  // Closes the message window the program shows on top of its own, with
+  // the key a reader presses; false when none came.
+  bool closeMessage();
   // The window manager's close box: WM_DELETE_WINDOW to the window.
   void pressCloseBox();
   // The exit status once the program has ended, or -1 if it does not end.
@@ -82,6 +90,13 @@ class QuirelWindow {
 // a distance: its lists by the names "words 1".."words 3" and "results".
 std::map<std::string, std::vector<std::string>> scriptShows(const std::vector<std::string>& terms,
                                                             const std::string& distance);
+
+// What quirel-script (or a copy of it) writes for a script.
+std::string scriptOutput(const std::string& program, const std::string& script);
+
+// The title (WM_NAME) of a window on the virtual screen whose title holds
+// `part`, once one is shown; "" when none comes.
+std::string windowTitleHolding(const std::string& part);
 
 // Runs a program with the given environment; its exit status and standard
 // error.
