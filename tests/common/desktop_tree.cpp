@@ -8,7 +8,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <thread>
 
@@ -64,14 +63,6 @@ void takeRecordLine(const std::string& line, StandInRecord& record) {
   if (name == "fd") record.descriptors.push_back(std::stoi(value));
 }
 
-// A process that has ended but is not reaped yet runs no more.
-bool isRunning(pid_t pid) {
-  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-  std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-  std::size_t close = text.rfind(')');
-  return close != std::string::npos && close + 2 < text.size() && text[close + 2] != 'Z';
-}
-
 }  // namespace
 
 bool awaitRecord(const std::string& path, StandInRecord& record) {
@@ -87,11 +78,5 @@ bool awaitRecord(const std::string& path, StandInRecord& record) {
 }
 
 void endViewer(pid_t pid) {
-  if (pid <= 0 || kill(pid, SIGTERM) != 0) return;
-  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (isRunning(pid) && std::chrono::steady_clock::now() < deadline) {
-    waitpid(pid, nullptr, WNOHANG);
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  waitpid(pid, nullptr, WNOHANG);
+  if (pid > 0 && kill(pid, SIGTERM) == 0) waitpid(pid, nullptr, 0);
 }

@@ -43,6 +43,6 @@ struct StandInRecord {
 // Waits (30 s at most) for the record; false when none came.
 bool awaitRecord(const std::string& path, StandInRecord& record);
 
-// Ends a viewer the test started, and reaps it where the test is its
-// parent or subreaper.
+// Ends a viewer the test started and reaps it: the test must be its
+// subreaper (PR_SET_CHILD_SUBREAPER), as the viewer's parent is gone.
 void endViewer(pid_t pid);

@@ -18,24 +18,18 @@ const char bookPdf[] = "LinuxCNC_Documentation_de.pdf";
 
 // A PDF of blank pages, as many as the book has, so that any page exists.
 void writeBlankPdf(const std::string& path, int pages) {
-  std::vector<std::string> objects = {"<< /Type /Catalog /Pages 2 0 R >>", ""};
-  std::string kids;
-  for (int i = 0; i < pages; ++i) {
-    kids += std::to_string(3 + i) + " 0 R ";
-    objects.push_back("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] >>");
-  }
-  objects[1] = "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages) + " >>";
-  std::string pdf = "%PDF-1.4\n", xref;
-  char entry[21];
+  std::vector<std::string> objects = {"<< /Type /Catalog /Pages 2 0 R >>",
+                                      "<< /Type /Pages /Count " + std::to_string(pages) + " /Kids ["};
+  for (int i = 0; i < pages; ++i) objects[1] += std::to_string(3 + i) + " 0 R ";
+  objects[1] += "] >>";
+  objects.resize(2 + static_cast<std::size_t>(pages), "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] >>");
+  std::string pdf = "%PDF-1.4\n", xref = "xref\n0 " + std::to_string(objects.size() + 1) + "\n0000000000 65535 f \n";
   for (std::size_t i = 0; i < objects.size(); ++i) {
-    std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", pdf.size());
-    xref += entry;
+    xref += std::string(10 - std::to_string(pdf.size()).size(), '0') + std::to_string(pdf.size()) + " 00000 n \n";
     pdf += std::to_string(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
   }
-  std::string count = std::to_string(objects.size() + 1);
-  pdf += "xref\n0 " + count + "\n0000000000 65535 f \n" + xref + "trailer\n<< /Size " + count +
-         " /Root 1 0 R >>\nstartxref\n" + std::to_string(pdf.size()) + "\n%%EOF\n";
-  std::ofstream(path, std::ios::binary) << pdf;
+  std::ofstream(path, std::ios::binary) << pdf << xref << "trailer\n<< /Size " << objects.size() + 1
+                                        << " /Root 1 0 R >>\nstartxref\n" << pdf.size() << "\n%%EOF\n";
 }
 
 class ViewerWindow : public testing::Test {
@@ -92,17 +86,13 @@ TEST_F(ViewerWindow, ADoubleClickedRowStartsTheDefaultViewerAtItsPage) {
   endViewer(record.pid);
 }
 
-// The one process of that name this test is the parent of.
-pid_t childNamed(const std::string& name) {
-  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
-    std::string pid = entry.path().filename().string();
-    if (pid.find_first_not_of("0123456789") != std::string::npos) continue;
-    std::ifstream stat(entry.path() / "stat");
-    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-    std::size_t open = text.find('('), close = text.rfind(')');
-    if (open == std::string::npos || close == std::string::npos || close + 4 >= text.size()) continue;
-    pid_t parent = std::stoi(text.substr(text.find(' ', close + 3) + 1));
-    if (parent == getpid() && text.substr(open + 1, close - open - 1) == name) return std::stoi(text);
+// The child of this test (its viewers come to it) that runs a program.
+pid_t childRunning(const std::string& program) {
+  std::ifstream children("/proc/self/task/" + std::to_string(getpid()) + "/children");
+  for (pid_t child; children >> child;) {
+    std::string name;
+    std::ifstream("/proc/" + std::to_string(child) + "/comm") >> name;
+    if (name == program) return child;
   }
   return 0;
 }
@@ -120,7 +110,7 @@ TEST_F(ViewerWindow, MupdfShowsTheRowsPageInItsTitle) {
   // "LinuxCNC_Documentation_de.pdf - 1234/1383 (100 dpi)"
   std::string title = windowTitleHolding(std::string(bookPdf) + " - ");
   EXPECT_EQ(title.substr(0, title.find('/')), std::string(bookPdf) + " - " + std::to_string(page)) << title;
-  endViewer(childNamed("mupdf-x11"));
+  endViewer(childRunning("mupdf-x11"));
 }
 
 }  // namespace
