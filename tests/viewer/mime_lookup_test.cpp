@@ -63,6 +63,7 @@ TEST(MimeLookup, TheListsAndTheDesktopFilesDecideInTheirOrder) {
       {"config/mimeapps.list D=a | config/other-mimeapps.list D=c | config/x-probe-mimeapps.list D=b",
        "share/a share/b share/c", "X-Probe:Other", "b.desktop"},
       {"config/x-probe-mimeapps.list D=b | etc/mimeapps.list D=a", "share/a share/b", "Other", "a.desktop"},
+      {"config/x-probe-mimeapps.list A=b", "share/b share/c+", "X-Probe", "c.desktop"},
       {"config/mimeapps.list R=b | data/applications/mimeapps.list A=b;c", "share/b+ share/c", "", "c.desktop"},
       {"config/mimeapps.list R=b", "share/b+ share/c+", "", "c.desktop"},
       {"", "share/a+ data/z+ share/plain", "", "z.desktop"},

@@ -14,12 +14,15 @@ struct Associations {
 
 using IdSet = std::set<std::string>;
 
+// A desktop-specific list may only name defaults.
 Associations associationsIn(const std::string& list, const std::string& mimeType) {
   KeyFile file;
   if (!readKeyFile(list, file)) return {};
-  return {listValue(rawValue(file, "Default Applications", mimeType)),
-          listValue(rawValue(file, "Added Associations", mimeType)),
-          listValue(rawValue(file, "Removed Associations", mimeType))};
+  Associations associations = {listValue(rawValue(file, "Default Applications", mimeType)), {}, {}};
+  if (!list.ends_with("/mimeapps.list")) return associations;
+  associations.added = listValue(rawValue(file, "Added Associations", mimeType));
+  associations.removed = listValue(rawValue(file, "Removed Associations", mimeType));
+  return associations;
 }
 
 bool firstInstalled(const std::vector<std::string>& ids, const IdSet& removed,

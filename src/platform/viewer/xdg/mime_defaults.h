@@ -15,8 +15,9 @@
 std::vector<std::string> mimeappsLists(const XdgDirectories& directories);
 
 // The first installed of: the [Default Applications] of each list in turn;
-// the [Added Associations] of each list in turn, less those a list before
-// it has under [Removed Associations]; a desktop file whose MimeType names
-// the type and that no list has removed. False when there is none.
+// the [Added Associations] of each plain (not desktop-specific) list in
+// turn, less those a list before it has under [Removed Associations]; a
+// desktop file whose MimeType names the type and that no list has removed.
+// False when there is none.
 bool defaultApplicationFor(const XdgDirectories& directories, const std::string& mimeType,
                            DesktopEntry& entry);
