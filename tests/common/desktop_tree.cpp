@@ -78,5 +78,5 @@ bool awaitRecord(const std::string& path, StandInRecord& record) {
 }
 
 void endViewer(pid_t pid) {
-  if (pid > 0 && kill(pid, SIGTERM) == 0) waitpid(pid, nullptr, 0);
+  if (pid > 0 && kill(pid, SIGKILL) == 0) waitpid(pid, nullptr, 0);
 }

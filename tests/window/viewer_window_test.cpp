@@ -32,6 +32,17 @@ void writeBlankPdf(const std::string& path, int pages) {
                                         << " /Root 1 0 R >>\nstartxref\n" << pdf.size() << "\n%%EOF\n";
 }
 
+// The child of this test (its viewers come to it) that runs a program.
+pid_t childRunning(const std::string& program) {
+  std::ifstream children("/proc/self/task/" + std::to_string(getpid()) + "/children");
+  for (pid_t child; children >> child;) {
+    std::string name;
+    std::ifstream("/proc/" + std::to_string(child) + "/comm") >> name;
+    if (name == program) return child;
+  }
+  return 0;
+}
+
 class ViewerWindow : public testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -48,6 +59,10 @@ class ViewerWindow : public testing::Test {
     std::filesystem::copy_file(QUIREL_PROGRAM, programs + "/quirel");
     std::filesystem::copy_file(QUIREL_SCRIPT_PROGRAM, programs + "/quirel-script");
     writeBlankPdf(programs + "/" + bookPdf, 1383);
+  }
+  // The viewers a test started, ended however it went.
+  void TearDown() override {
+    for (const char* viewer : {"evince", "mupdf-x11"}) endViewer(childRunning(viewer));
   }
   // The PDF page the script driver opens for the first result row of a term.
   int pageOpenedFor(const std::string& term) {
@@ -83,18 +98,6 @@ TEST_F(ViewerWindow, ADoubleClickedRowStartsTheDefaultViewerAtItsPage) {
   EXPECT_EQ(record.argv, (std::vector<std::string>{viewer, "--page-index=" + std::to_string(page),
                                                    programs + "/" + bookPdf}));
   EXPECT_EQ(record.sid, record.pid);
-  endViewer(record.pid);
-}
-
-// The child of this test (its viewers come to it) that runs a program.
-pid_t childRunning(const std::string& program) {
-  std::ifstream children("/proc/self/task/" + std::to_string(getpid()) + "/children");
-  for (pid_t child; children >> child;) {
-    std::string name;
-    std::ifstream("/proc/" + std::to_string(child) + "/comm") >> name;
-    if (name == program) return child;
-  }
-  return 0;
 }
 
 TEST_F(ViewerWindow, MupdfShowsTheRowsPageInItsTitle) {
@@ -110,7 +113,6 @@ TEST_F(ViewerWindow, MupdfShowsTheRowsPageInItsTitle) {
   // "LinuxCNC_Documentation_de.pdf - 1234/1383 (100 dpi)"
   std::string title = windowTitleHolding(std::string(bookPdf) + " - ");
   EXPECT_EQ(title.substr(0, title.find('/')), std::string(bookPdf) + " - " + std::to_string(page)) << title;
-  endViewer(childRunning("mupdf-x11"));
 }
 
 }  // namespace
