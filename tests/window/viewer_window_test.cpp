@@ -91,7 +91,7 @@ TEST_F(ViewerWindow, ADoubleClickedRowStartsTheDefaultViewerAtItsPage) {
   tree.makeDefault("leser.desktop");
   int page = pageOpenedFor("Spindeldrehzahl");
   ASSERT_GT(page, 0);
-  QuirelWindow window(programs + "/quirel", tree.environment());
+  QuirelWindow window(programs + "/quirel", tree.environment(), tree.root() + "/output");
   openFirstRowOf(window, "Spindeldrehzahl");
   StandInRecord record;
   ASSERT_TRUE(awaitRecord(tree.recordPath(), record));
@@ -108,7 +108,7 @@ TEST_F(ViewerWindow, MupdfShowsTheRowsPageInItsTitle) {
   std::erase_if(settings, [&](const std::string& s) { return s.starts_with("XDG_DATA_DIRS=" + tree.root()); });
   int page = pageOpenedFor("Spindeldrehzahl");
   ASSERT_GT(page, 0);
-  QuirelWindow window(programs + "/quirel", settings);
+  QuirelWindow window(programs + "/quirel", settings, tree.root() + "/output");
   openFirstRowOf(window, "Spindeldrehzahl");
   // "LinuxCNC_Documentation_de.pdf - 1234/1383 (100 dpi)"
   std::string title = windowTitleHolding(std::string(bookPdf) + " - ");

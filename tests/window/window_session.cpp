@@ -285,7 +285,8 @@ bool operator==(const ControlShown& a, const ControlShown& b) {
          a.horizontalBar == b.horizontalBar && a.lines == b.lines;
 }
 
-QuirelWindow::QuirelWindow(const std::string& program, const std::vector<std::string>& settings) {
+QuirelWindow::QuirelWindow(const std::string& program, const std::vector<std::string>& settings,
+                           const std::string& outputFile) {
   char directory[] = "/tmp/quirel-window-XXXXXX";
   dumpPath_ = std::string(mkdtemp(directory)) + "/widgets";
   Display* display = openTestDisplay();
@@ -293,7 +294,9 @@ QuirelWindow::QuirelWindow(const std::string& program, const std::vector<std::st
   std::vector<std::string> own = {"DISPLAY=" + VirtualScreen::display(), "QUIREL_WIDGET_DUMP=" + dumpPath_,
                                   "LSAN_OPTIONS=suppressions=" QUIREL_LEAK_SUPPRESSIONS};
   own.insert(own.end(), settings.begin(), settings.end());
-  pid_ = spawn({program}, environmentWith(own), -1, -1, -1);
+  int output = outputFile.empty() ? -1 : open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  pid_ = spawn({program}, environmentWith(own), -1, output, output);
+  if (output >= 0) close(output);
   auto deadline = Clock::now() + patience;
   while (windowId_ == 0 && Clock::now() < deadline && waitpid(pid_, &status_, WNOHANG) == 0) {
     windowId_ = findQuirelWindow(display);

@@ -49,9 +49,11 @@ bool operator==(const ControlShown& a, const ControlShown& b);
 class QuirelWindow {
  public:
   // Starts it and waits for the window: the built program, or a copy of
-  // it elsewhere, with settings added to its environment.
+  // it elsewhere, with settings added to its environment and its standard
+  // output and error into a file (which the viewers it starts inherit, in
+  // place of the test runner's pipe).
   explicit QuirelWindow(const std::string& program = QUIREL_PROGRAM,
-                        const std::vector<std::string>& settings = {});
+                        const std::vector<std::string>& settings = {}, const std::string& outputFile = "");
   ~QuirelWindow();  // ends it if it still runs
   bool opened() const { return windowId_ != 0; }
 
