@@ -37,21 +37,6 @@ int byteOfCharacter(const std::string& utf8, int index) {
   return static_cast<int>(utf8.size());
 }
 
-std::size_t commonPrefix(const std::string& a, const std::string& b) {
-  std::size_t n = 0;
-  while (n < a.size() && n < b.size() && a[n] == b[n]) ++n;
-  return n;
-}
-
-std::size_t commonSuffix(const std::string& a, const std::string& b, std::size_t prefix) {
-  std::size_t n = 0;
-  while (n + prefix < a.size() && n + prefix < b.size() &&
-         a[a.size() - 1 - n] == b[b.size() - 1 - n]) {
-    ++n;
-  }
-  return n;
-}
-
 // A Windows edit field has a border and a margin of 2 pixels at each side.
 constexpr int textMargin = 2;
 
@@ -93,17 +78,14 @@ void FieldWidget::proposeEdit(const std::string& before, const std::string& afte
                               int cursorAfter, EditInput input) {
   std::string oldText = utf8ToCp1252(before);
   std::string newText = utf8ToCp1252(after);
-  std::size_t start = commonPrefix(oldText, newText);
-  std::size_t end = oldText.size() - commonSuffix(oldText, newText, start);
-  std::string inserted = newText.substr(start, newText.size() - (oldText.size() - end) - start);
-  bool taken = userEditsText(edit, static_cast<int>(start), static_cast<int>(end),
-                             inserted.c_str(), input);
+  TextEdit change = editBetween(oldText, newText);
+  bool taken = userEditsText(edit, change.start, change.end, change.inserted.c_str(), input);
   if (taken) {
     std::string now = windowText(edit);
     // Where the model cut the insertion short, the cursor stands after the
     // part it kept.
-    int kept = static_cast<int>(now.size()) - static_cast<int>(oldText.size() - (end - start));
-    cursorAfterEdit = now == newText ? cursorAfter : static_cast<int>(start) + kept;
+    int kept = static_cast<int>(now.size()) - static_cast<int>(oldText.size()) + (change.end - change.start);
+    cursorAfterEdit = now == newText ? cursorAfter : change.start + kept;
   }
   noteUserAction();
 }

@@ -4,6 +4,18 @@
 #include "platform/win32/win32_api.h"
 #include "platform/models/window.h"
 
+TextEdit editBetween(std::string_view before, std::string_view after) {
+  std::size_t start = 0;
+  while (start < before.size() && start < after.size() && before[start] == after[start]) ++start;
+  std::size_t common = 0;  // of the ends, within what follows the beginning
+  while (common + start < before.size() && common + start < after.size() &&
+         before[before.size() - 1 - common] == after[after.size() - 1 - common]) {
+    ++common;
+  }
+  return {static_cast<int>(start), static_cast<int>(before.size() - common),
+          std::string(after.substr(start, after.size() - common - start))};
+}
+
 bool userEditsText(HWND edit, int start, int end, const char* text, EditInput input) {
   if (!isLiveWindow(edit) || windowRecord(edit).kind != WindowKind::edit) return false;
   return editTakesInput(edit, start, end, text, input);

@@ -2,9 +2,21 @@
 // whole handling (notifications to the dialog included) before it returns.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "platform/win32/win32_types.h"
 
 enum class EditInput { typing, pasting };
+// A field's text before and after the user's change, as one replacement:
+// characters start..end-1 of `before` become `inserted` (what lies between
+// the two texts' common beginning and common end).
+struct TextEdit {
+  int start;
+  int end;
+  std::string inserted;
+};
+TextEdit editBetween(std::string_view before, std::string_view after);
 // Replaces characters start..end-1 of an edit field's text with the given
 // ones, as the user's typing or pasting does; false when the field refuses.
 bool userEditsText(HWND edit, int start, int end, const char* text, EditInput input);

@@ -161,18 +161,6 @@ constexpr Backend webBackend = {
     createPage, showPage, closePage, noteChange, noWaiting, measure, fontBaseUnits, alert,
 };
 
-std::size_t commonPrefix(const std::string& a, const std::string& b) {
-  std::size_t n = 0;
-  while (n < a.size() && n < b.size() && a[n] == b[n]) ++n;
-  return n;
-}
-
-std::size_t commonSuffix(const std::string& a, const std::string& b, std::size_t prefix) {
-  std::size_t n = 0;
-  while (n + prefix < a.size() && n + prefix < b.size() && a[a.size() - 1 - n] == b[b.size() - 1 - n]) ++n;
-  return n;
-}
-
 // Every user action ends here: what it posted is delivered, what it changed
 // shown, and a dialog it ended goes back to the program.
 void afterUserAction() {
@@ -237,18 +225,16 @@ void doubleClickShownLine(HWND list, int index) {
 extern "C" EMSCRIPTEN_KEEPALIVE int quirelUserTyped(HWND edit, const char* utf8, int caret, int pasting) {
   std::string before = windowText(edit);
   std::string after = utf8ToCp1252(utf8);
-  std::size_t start = commonPrefix(before, after);
-  std::size_t end = before.size() - commonSuffix(before, after, start);
-  std::string inserted = after.substr(start, after.size() - (before.size() - end) - start);
-  bool taken = userEditsText(edit, static_cast<int>(start), static_cast<int>(end), inserted.c_str(),
+  TextEdit change = editBetween(before, after);
+  bool taken = userEditsText(edit, change.start, change.end, change.inserted.c_str(),
                              pasting != 0 ? EditInput::pasting : EditInput::typing);
   // The field shows the model's text again, whatever it took of the edit.
   noteChange(edit, ControlChange::text);
   std::string now = windowText(edit);
-  int kept = static_cast<int>(now.size()) - static_cast<int>(before.size() - (end - start));
+  int kept = static_cast<int>(now.size()) - static_cast<int>(before.size()) + (change.end - change.start);
   afterUserAction();
-  if (!taken) return static_cast<int>(start);
-  return now == after ? caret : static_cast<int>(start) + kept;
+  if (!taken) return change.start;
+  return now == after ? caret : change.start + kept;
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE void quirelUserSelected(HWND list, int index) {
