@@ -1,5 +1,5 @@
 // Random sequences of dialog-script commands (one a line: term, pick,
-// distance, show, close, or anything else) carried out on the real search
+// distance, open, show, close, or anything else) carried out on the real search
 // dialog over the built-in book, in this process on the headless backend.
 //
 // After every command the whole dialog must show what a plain reading of the
