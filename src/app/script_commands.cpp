@@ -54,11 +54,14 @@ ScriptStep fail(const std::string& message) {
   return ScriptStep::failed;
 }
 
-// Line K of a list, as "K" names it; -1 when there is no such line.
-int lineNamed(HWND list, std::string_view line) {
-  bool digits = !line.empty() && line.size() <= 9 && line.find_first_not_of("0123456789") == std::string_view::npos;
-  if (!digits) return -1;
-  int index = std::stoi(std::string(line));
+bool isNumber(std::string_view text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// Line K of a list, as the number "K" names it; -1 when there is no such line.
+int lineNamed(HWND list, std::string_view number) {
+  if (number.size() > 9) return -1;
+  int index = std::stoi(std::string(number));
   return index < SendMessageA(list, LB_GETCOUNT, 0, 0) ? index : -1;
 }
 
@@ -67,10 +70,6 @@ void clickByMessages(HWND dialog, int id, int index) {
   HWND list = GetDlgItem(dialog, id);
   SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-}
-
-bool isNumber(std::string_view text) {
-  return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 ScriptStep pickLine(HWND dialog, int slot, std::string_view line, const ScriptSurface& surface) {

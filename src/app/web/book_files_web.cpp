@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "app/book_files.h"
+#include "platform/viewer/percent_encoding.h"
 
 namespace {
 
@@ -34,18 +35,6 @@ EM_JS(int, pageServerHas, (const char* address), {
   return request.status >= 200 && request.status < 300 ? 1 : 0;
 });
 
-// A file name as one segment of an address.
-std::string addressSegment(const std::string& name) {
-  static const char hex[] = "0123456789ABCDEF";
-  std::string segment;
-  for (unsigned char byte : name) {
-    bool plain = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9') ||
-                 byte == '-' || byte == '_' || byte == '.' || byte == '~';
-    segment += plain ? std::string(1, static_cast<char>(byte)) : std::string{'%', hex[byte >> 4], hex[byte & 15]};
-  }
-  return segment;
-}
-
 }  // namespace
 
 std::string programDirectory() {
@@ -61,7 +50,7 @@ std::string programDirectory() {
 
 std::string pathIn(const std::string& directory, const std::string& fileName) {
   bool closed = !directory.empty() && directory.back() == '/';
-  return directory + (closed ? "" : "/") + addressSegment(fileName);
+  return directory + (closed ? "" : "/") + percentEncoded(fileName);
 }
 
 bool isRegularFile(const std::string& path) { return pageServerHas(path.c_str()) != 0; }

@@ -3,6 +3,7 @@
 #include <cassert>
 #include <string>
 
+#include "platform/viewer/percent_encoding.h"
 #include "platform/win32/cp1252.h"
 
 namespace {
@@ -19,27 +20,9 @@ char32_t characterAt(const std::wstring& text, std::size_t& at) {
   return 0x10000 + ((first - 0xD800) << 10) + (second - 0xDC00);
 }
 
-bool keptAsIs(unsigned char byte) {
-  return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9') ||
-         byte == '-' || byte == '.' || byte == '_' || byte == '~';
-}
-
 bool hasDrive(const std::wstring& path) {
   return path.size() >= 2 && path[1] == L':' &&
          ((path[0] >= L'A' && path[0] <= L'Z') || (path[0] >= L'a' && path[0] <= L'z'));
-}
-
-void appendEncoded(std::wstring& url, char32_t character) {
-  static const wchar_t hexDigits[] = L"0123456789ABCDEF";
-  std::string bytes;
-  appendUtf8(bytes, character);
-  for (unsigned char byte : bytes) {
-    if (keptAsIs(byte)) {
-      url += static_cast<wchar_t>(byte);
-    } else {
-      url += {L'%', hexDigits[byte >> 4], hexDigits[byte & 0xF]};
-    }
-  }
 }
 
 }  // namespace
@@ -52,13 +35,13 @@ std::wstring fileUrlOf(const std::wstring& path) {
     url += {path[0], L':'};
     at = 2;
   }
+  // The path in UTF-8 with slashes for backslashes, then encoded; what the
+  // encoding gives is ASCII.
+  std::string utf8;
   while (at < path.size()) {
     const char32_t character = characterAt(path, at);
-    if (character == U'\\' || character == U'/') {
-      url += L'/';
-    } else {
-      appendEncoded(url, character);
-    }
+    appendUtf8(utf8, character == U'\\' ? U'/' : character);
   }
+  for (char c : percentEncoded(utf8, "/")) url += static_cast<wchar_t>(c);
   return url;
 }
