@@ -43,12 +43,8 @@ pid_t childRunning(const std::string& program) {
   return 0;
 }
 
-class ViewerWindow : public testing::Test {
+class ViewerWindow : public OnVirtualScreen {
  protected:
-  static void SetUpTestSuite() {
-    if (VirtualScreen::available()) VirtualScreen::display();
-  }
-  static void TearDownTestSuite() { VirtualScreen::stop(); }
   // The programs copied beside a PDF of the book's name, where they look
   // for it first; orphans (the viewers) come to this process.
   void SetUp() override {

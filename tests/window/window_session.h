@@ -3,6 +3,7 @@
 // dump the window writes on SIGUSR1).
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/types.h>
 
 #include <functional>
@@ -17,6 +18,16 @@ class VirtualScreen {
   // Starts the server once; its display name, such as ":3".
   static const std::string& display();
   static void stop();
+};
+
+// A suite of tests on the virtual screen: the server starts before the
+// suite's first test and stops after its last.
+class OnVirtualScreen : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    if (VirtualScreen::available()) VirtualScreen::display();
+  }
+  static void TearDownTestSuite() { VirtualScreen::stop(); }
 };
 
 struct ControlShown {

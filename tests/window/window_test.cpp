@@ -9,12 +9,8 @@
 
 namespace {
 
-class Window : public testing::Test {
+class Window : public OnVirtualScreen {
  protected:
-  static void SetUpTestSuite() {
-    if (VirtualScreen::available()) VirtualScreen::display();
-  }
-  static void TearDownTestSuite() { VirtualScreen::stop(); }
   void SetUp() override {
     if (!VirtualScreen::available()) GTEST_SKIP() << "Xvfb or xdotool is not installed";
     window = std::make_unique<QuirelWindow>();
