@@ -7,7 +7,7 @@
 set -eu
 work=build/own-book
 rm -rf "${work}" && mkdir -p "${work}"
-build/default/tests/book/make-small-book "${work}/buch.pdf"
+build/default/tests/mkdata/make-small-book "${work}/buch.pdf"
 build/default/tools/mkdata/quirel-mkdata book "${work}/buch.pdf" "${work}/book"
 book=$(pwd)/${work}/book
 cmake --preset default -B "${work}/native" -DQUIREL_BOOK="${book}" -DQUIREL_WINDOW=OFF >/dev/null
