@@ -12,7 +12,7 @@ namespace {
 // cp1252: the German quotation marks are 0x84 and 0x93.
 std::string quoted(const std::string& utf8Name) { return "\x84" + utf8ToCp1252(utf8Name) + "\x93"; }
 
-std::string notFoundText(const BookPdf& pdf, const std::vector<std::string>& places) {
+std::string notFoundText(const BookDescription& pdf, const std::vector<std::string>& places) {
   std::string text = "Die PDF-Datei des Buches, " + quoted(pdf.fileName) + ", wurde nicht gefunden. Gesucht in:";
   for (const std::string& place : places) text += "\n" + utf8ToCp1252(place);
   return text;
@@ -35,7 +35,7 @@ std::string hexOf(const unsigned char (&digest)[sha256Size]) {
 }
 
 // Reading a whole book takes a moment: each file is checked once a run.
-bool isOtherPrinting(const BookPdf& pdf, const std::string& path) {
+bool isOtherPrinting(const BookDescription& pdf, const std::string& path) {
   static std::vector<std::string> checked;
   for (const std::string& done : checked) {
     if (done == path) return false;
@@ -45,7 +45,7 @@ bool isOtherPrinting(const BookPdf& pdf, const std::string& path) {
   return !pdf.sha256.empty() && sha256OfFile(path, digest) && hexOf(digest) != pdf.sha256;
 }
 
-std::string firstHolder(const BookPdf& pdf, const std::vector<std::string>& places) {
+std::string firstHolder(const BookDescription& pdf, const std::vector<std::string>& places) {
   for (const std::string& place : places) {
     std::string path = pathIn(place, pdf.fileName);
     if (isRegularFile(path)) return path;
@@ -55,7 +55,7 @@ std::string firstHolder(const BookPdf& pdf, const std::vector<std::string>& plac
 
 }  // namespace
 
-std::vector<std::string> placesToLook([[maybe_unused]] const BookPdf& pdf) {
+std::vector<std::string> placesToLook([[maybe_unused]] const BookDescription& pdf) {
   std::vector<std::string> places;
   std::string own = programDirectory();
   if (!own.empty()) places.push_back(own);
@@ -68,7 +68,7 @@ std::vector<std::string> placesToLook([[maybe_unused]] const BookPdf& pdf) {
   return places;
 }
 
-void openBookIn(const BookPdf& pdf, const std::vector<std::string>& places, int printedPage, HWND dialog,
+void openBookIn(const BookDescription& pdf, const std::vector<std::string>& places, int printedPage, HWND dialog,
                 TellReader tell) {
   assert(tell != nullptr && printedPage >= 1);
   std::string path = pdf.fileName.empty() ? "" : firstHolder(pdf, places);
@@ -82,10 +82,10 @@ void openBookIn(const BookPdf& pdf, const std::vector<std::string>& places, int 
 }
 
 void openBookAtPrintedPage(HWND dialog, int printedPage, TellReader tell) {
-  static const BookPdf pdf = [] {
+  static const BookDescription pdf = [] {
     EmbeddedDataSet description = findEmbeddedDataSet(GetModuleHandleA(nullptr), bookDescriptionResourceId);
     const char* text = reinterpret_cast<const char*>(description.bytes);
-    return readBookPdf(text != nullptr ? std::string_view(text, description.size) : std::string_view());
+    return readBookDescription(text != nullptr ? std::string_view(text, description.size) : std::string_view());
   }();
   openBookIn(pdf, placesToLook(pdf), printedPage, dialog, tell);
 }

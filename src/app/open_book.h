@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/book_pdf.h"
+#include "book/book_description.h"
 #include "platform/win32/win32.h"
 
 // Shows a cp1252 message to the reader: a message box over the window, or
@@ -17,12 +17,12 @@ using TellReader = void (*)(HWND dialog, const char* text);
 // executable (the page: beside it on its server, or where the build says);
 // on Linux, where it was when this Quirel was made of another book, and
 // where the book's own package installs it.
-std::vector<std::string> placesToLook(const BookPdf& pdf);
+std::vector<std::string> placesToLook(const BookDescription& pdf);
 
 // Shows the PDF, found in the first place that holds it, at the PDF page of
 // `printedPage`. A PDF found nowhere, or no viewer, is told; so is, once per
 // file, a checksum that differs from the description's (the PDF still opens).
-void openBookIn(const BookPdf& pdf, const std::vector<std::string>& places, int printedPage, HWND dialog,
+void openBookIn(const BookDescription& pdf, const std::vector<std::string>& places, int printedPage, HWND dialog,
                 TellReader tell);
 
 // The same for the book whose description the executable carries.

@@ -3,6 +3,8 @@
 // display words read it here alone.
 #include "index/word_index.h"
 
+#include <cassert>
+
 static const char keyAlphabet[] = "-/a\xE4" "bcdefghijklmno\xF6pqrs\xDFtu\xFCvwxyz'0123456789";
 static_assert(sizeof keyAlphabet == keyAlphabetSize + 1);
 
@@ -19,4 +21,9 @@ int keyCodeOf(unsigned char symbol) {
     if (static_cast<unsigned char>(keyAlphabet[code - 1]) == symbol) return code;
   }
   return 0;
+}
+
+unsigned char keySymbolOf(int code) {
+  assert(code >= 1 && code <= keyAlphabetSize);
+  return static_cast<unsigned char>(keyAlphabet[code - 1]);
 }

@@ -81,6 +81,8 @@ const unsigned char* nextHeading(const unsigned char* heading);
 // symbol's key code is its 1-based place in the alphabet (0 for none).
 unsigned char foldCase(unsigned char c);
 int keyCodeOf(unsigned char symbol);
+// The symbol of a key code 1..keyAlphabetSize.
+unsigned char keySymbolOf(int code);
 
 // A character a heading title may hold: printable cp1252, no tab.
 bool isTitleCharacter(unsigned char c);

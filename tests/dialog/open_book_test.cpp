@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/book_pdf.h"
+#include "book/book_description.h"
 #include "app/open_book.h"
 #include "dialog/search_dialog.h"
 #include "dialog_harness.h"
@@ -44,7 +44,7 @@ TEST(ResultRowDoubleClick, OpensTheRowsFirstPageAndNothingElseDoes) {
 }
 
 TEST(BookDescription, ReadsThePdfsFieldsAndPassesOverTheRest) {
-  BookPdf pdf = readBookPdf(
+  BookDescription pdf = readBookDescription(
       "# comment\nformat\t1\npdf-file\tBuch.pdf\r\npdf-sha256\tab12\npdf-place\t/usr/share/doc/b\n"
       "pages\t1\t10\t5\npages\t3\t2\t1\npages\tx\t4\t4\nunknown\tfield\npdf-place\t\n");
   EXPECT_EQ(pdf.fileName, "Buch.pdf");
@@ -54,14 +54,14 @@ TEST(BookDescription, ReadsThePdfsFieldsAndPassesOverTheRest) {
 }
 
 TEST(BookDescription, PrintedPagesMapThroughTheirRuns) {
-  const BookPdf pdf = readBookPdf("pages\t1\t10\t5\npages\t11\t20\t17\n");
+  const BookDescription pdf = readBookDescription("pages\t1\t10\t5\npages\t11\t20\t17\n");
   const struct { int printed, pdfPage; } cases[] = {
       {1, 5}, {10, 14},   // the first run's ends
       {11, 17}, {20, 26}, // the second run, after a page left out of the PDF's count
       {25, 31},           // beyond the last run: its offset goes on
   };
   for (auto c : cases) EXPECT_EQ(pdfPageOf(pdf, c.printed), c.pdfPage) << c.printed;
-  EXPECT_EQ(pdfPageOf(readBookPdf(""), 42), 42);  // no runs: where numbered
+  EXPECT_EQ(pdfPageOf(readBookDescription(""), 42), 42);  // no runs: where numbered
 }
 
 // A temporary directory per test, gone afterwards.
@@ -82,7 +82,7 @@ void tellTest(HWND, const char* text) { toldTo->push_back(text); }
 
 TEST_F(BookFolders, APdfFoundNowhereIsToldWithEveryPlaceLookedIn) {
   toldTo = &told;
-  BookPdf pdf = readBookPdf("pdf-file\tBuch.pdf\n");
+  BookDescription pdf = readBookDescription("pdf-file\tBuch.pdf\n");
   openBookIn(pdf, {place("first"), place("second")}, 3, nullptr, tellTest);
   RecordedDocument opened;
   EXPECT_FALSE(takeRecordedDocument(opened));
@@ -95,7 +95,7 @@ TEST_F(BookFolders, TheFirstPlaceHoldingItWinsAndAnOddNamePassesWhole) {
   toldTo = &told;
   const std::string name = "-b \"u\" $(ch); 1.pdf";
   write("second", name, "%PDF");
-  BookPdf pdf = readBookPdf("pdf-file\t" + name + "\npages\t1\t9\t3\n");
+  BookDescription pdf = readBookDescription("pdf-file\t" + name + "\npages\t1\t9\t3\n");
   openBookIn(pdf, {place("first"), place("second")}, 2, nullptr, tellTest);
   RecordedDocument opened;
   ASSERT_TRUE(takeRecordedDocument(opened));
@@ -108,7 +108,7 @@ TEST_F(BookFolders, AnotherPrintingOpensAndIsToldOnce) {
   toldTo = &told;
   write("first", "Buch.pdf", "%PDF reprint");
   // The SHA-256 of "%PDF": not this file's.
-  BookPdf pdf = readBookPdf("pdf-file\tBuch.pdf\npdf-sha256\t"
+  BookDescription pdf = readBookDescription("pdf-file\tBuch.pdf\npdf-sha256\t"
                             "bb4a6ae0ba71e9de3d6fbc8ab5c6b1c1c4e3e3d4ba3a4f1e0e1c6e3e2a1f9d8c\n");
   for (int i = 0; i < 2; ++i) openBookIn(pdf, {place("first")}, 7, nullptr, tellTest);
   RecordedDocument opened;
@@ -120,7 +120,7 @@ TEST_F(BookFolders, AnotherPrintingOpensAndIsToldOnce) {
 TEST_F(BookFolders, TheRightPrintingIsNotTold) {
   toldTo = &told;
   write("first", "Buch.pdf", "abc");
-  BookPdf pdf = readBookPdf("pdf-file\tBuch.pdf\npdf-sha256\t"
+  BookDescription pdf = readBookDescription("pdf-file\tBuch.pdf\npdf-sha256\t"
                             "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad\n");
   openBookIn(pdf, {place("first")}, 1, nullptr, tellTest);
   RecordedDocument opened;

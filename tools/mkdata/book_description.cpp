@@ -63,8 +63,8 @@ std::string captionOf(const BookReference& reference) {
   return caption;
 }
 
-std::vector<PageRun> pageRuns(const std::vector<int>& printedOf) {
-  std::vector<PageRun> runs;
+std::vector<PrintedPageRun> pageRuns(const std::vector<int>& printedOf) {
+  std::vector<PrintedPageRun> runs;
   for (std::size_t i = 0; i < printedOf.size(); ++i) {
     const int printed = printedOf[i];
     const int pdfPage = static_cast<int>(i) + 1;
@@ -80,19 +80,22 @@ std::vector<PageRun> pageRuns(const std::vector<int>& printedOf) {
 }
 
 std::string bookDescription(const BookReference& reference, const PdfFacts& pdf, const std::vector<int>& printedOf) {
-  assert(pdf.fileName.find('\n') == std::string::npos);
-  std::string text = "# The book this Quirel searches: name TAB value per line.\nformat\t1\n";
+  std::string text = "# The book this Quirel searches: name TAB value per line.\n" +
+                     descriptionLine(bookField::format, std::to_string(bookDescriptionFormat));
   const std::pair<const char*, std::string> fields[] = {
-      {"caption", captionOf(reference)}, {"title", reference.title},         {"authors", reference.authors},
-      {"edition", reference.edition},    {"publisher", reference.publisher}, {"year", reference.year},
-      {"url", reference.url},            {"pdf-file", pdf.fileName},         {"pdf-sha256", pdf.sha256},
-      {"pdf-pages", std::to_string(printedOf.size())}};
-  for (const auto& [name, value] : fields) text += std::string(name) + "\t" + oneLine(value) + "\n";
-  for (const std::string& place : pdf.places) text += "pdf-place\t" + oneLine(place) + "\n";
-  for (const PageRun& run : pageRuns(printedOf)) {
-    text += "pages\t" + std::to_string(run.firstPrinted) + "\t" + std::to_string(run.lastPrinted) + "\t" +
-            std::to_string(run.firstPdfPage) + "\n";
-  }
+      {bookField::caption, captionOf(reference)},
+      {bookField::title, reference.title},
+      {bookField::authors, reference.authors},
+      {bookField::edition, reference.edition},
+      {bookField::publisher, reference.publisher},
+      {bookField::year, reference.year},
+      {bookField::url, reference.url},
+      {bookField::pdfFile, pdf.fileName},
+      {bookField::pdfSha256, pdf.sha256},
+      {bookField::pdfPages, std::to_string(printedOf.size())}};
+  for (const auto& [name, value] : fields) text += descriptionLine(name, oneLine(value));
+  for (const std::string& place : pdf.places) text += descriptionLine(bookField::pdfPlace, oneLine(place));
+  for (const PrintedPageRun& run : pageRuns(printedOf)) text += pageRunLine(run);
   return text;
 }
 

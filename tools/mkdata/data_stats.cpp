@@ -49,7 +49,7 @@ void addDisplayWord(WordFigures& f, const std::string& word) {
   const auto first = static_cast<unsigned char>(word.front());
   if (first >= '0' && first <= '9') {
     ++f.digit;
-  } else if ((first >= 'A' && first <= 'Z') || first == 0xC4 || first == 0xD6 || first == 0xDC) {
+  } else if (foldCase(first) != first) {
     ++f.upper;
   } else {
     ++f.lower;
@@ -101,12 +101,11 @@ std::string pageCountRow(std::vector<int> counts) {
 
 // The symbols that begin no key, as " (never "-", "/")".
 std::string neverFirst(const std::set<int>& firstCodes) {
-  static const char alphabet[] = "-/a\xE4" "bcdefghijklmno\xF6pqrs\xDFtu\xFCvwxyz'0123456789";
   std::string list;
   for (int code = 1; code <= keyAlphabetSize; ++code) {
     if (firstCodes.count(code) != 0) continue;
     list += list.empty() ? " (never \"" : ", \"";
-    list += cp1252ToUtf8(std::string(1, alphabet[code - 1])) + "\"";
+    list += cp1252ToUtf8(std::string(1, static_cast<char>(keySymbolOf(code)))) + "\"";
   }
   return list.empty() ? "" : list + ")";
 }
