@@ -10,7 +10,7 @@
 #include "dialog/search_dialog.h"
 
 DataSet builtInDataSet(int resourceId) {
-  EmbeddedDataSet found = findEmbeddedDataSet(GetModuleHandleA(nullptr), resourceId);
+  DataSetBytes found = findEmbeddedDataSet(GetModuleHandleA(nullptr), resourceId);
   return {found.bytes, found.size};
 }
 

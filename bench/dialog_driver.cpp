@@ -1,6 +1,7 @@
 #include "dialog_driver.h"
 
-#include "app/dialog_session.h"
+#include "app/resource_numbers.h"
+#include "script/dialog_session.h"
 #include "dialog/search_dialog.h"
 
 namespace {
@@ -13,7 +14,7 @@ void runAndEnd(HWND dialog, void* body) {
 }  // namespace
 
 INT_PTR runInsideSearchDialog(void (*body)(HWND dialog)) {
-  return runDialogSession(runAndEnd, reinterpret_cast<void*>(body), searchDialogProc);
+  return runDialogSession(searchDialogId, runAndEnd, reinterpret_cast<void*>(body), searchDialogProc);
 }
 
 void typeInto(HWND dialog, int controlId, const char* text) {

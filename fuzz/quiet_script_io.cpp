@@ -1,7 +1,7 @@
 // The script driver's input and output for the fuzz targets: the commands
 // come from the fuzz input and what they print is of no interest, so that a
 // run is not slowed by writing it.
-#include "app/script_io.h"
+#include "script/script_io.h"
 
 bool readScriptLine(std::string&) { return false; }
 void writeOutput(std::string_view) {}

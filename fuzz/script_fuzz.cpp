@@ -11,8 +11,8 @@
 #include <cstring>
 #include <string>
 
-#include "app/dialog_session.h"
-#include "app/script_commands.h"
+#include "script/dialog_session.h"
+#include "script/script_commands.h"
 #include "dialog/search_dialog.h"
 #include "dialog_model.h"
 #include "fuzz_input.h"
@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::memset(searchState.termPages, 0, sizeof searchState.termPages);
   currentLines = &lines;
   closedByScript = false;
-  INT_PTR result = runDialogSession(runLines, nullptr, searchDialogProc);
+  INT_PTR result = runDialogSession(searchDialogId, runLines, nullptr, searchDialogProc);
   // Closed by its close command the dialog ends with 0; left open, it gives
   // up with -1 once no user is left.
   FUZZ_EXPECT(result == (closedByScript ? 0 : -1));

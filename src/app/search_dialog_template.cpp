@@ -3,6 +3,8 @@
 // two control by control.
 #include "app/search_dialog_template.h"
 
+#include "app/resource_numbers.h"
+
 #include "caption.h"
 #include "dialog/search_dialog.h"
 #include "search/search_state.h"

@@ -1,7 +1,7 @@
 // The program entry: the data sets, then the dialog until it is closed.
 #include "dialog/search_dialog.h"
 #include "app/load_index_data.h"
-#include "app/open_book.h"
+#include "book/open_book.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ void tellInMessageBox(HWND dialog, const char* text) {
 }
 
 void openBookFromWindow(HWND dialog, int printedPage) {
-  openBookAtPrintedPage(dialog, printedPage, tellInMessageBox);
+  openBookAtPrintedPage(carriedBook(), printedPage, dialog, tellInMessageBox);
 }
 
 const SearchDialogServices windowServices = {openBookFromWindow};

@@ -6,8 +6,8 @@
 
 namespace {
 
-const char* builtInName(int dataSet) {
-  return dataSet == headingTableResourceId ? "\xDC" "berschriftentabelle" : "Wortindex";
+const char* builtInName(DataSetKind dataSet) {
+  return dataSet == DataSetKind::headingTable ? "\xDC" "berschriftentabelle" : "Wortindex";
 }
 
 }  // namespace

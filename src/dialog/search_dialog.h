@@ -7,9 +7,8 @@
 #include "index/word_index.h"
 #include "platform/win32/win32.h"
 
-// Identifiers of dialog template 102. No control bears the close command:
-// the dialog sends it to itself when the window is closed.
-constexpr int searchDialogId = 102;
+// The controls of the search dialog's template. No control bears the close
+// command: the dialog sends it to itself when the window is closed.
 constexpr int closeCommandId = 1001;
 constexpr int firstTermFieldId = 1002;   // 1002..1004, slots 0..2
 constexpr int firstWordListId = 1005;    // 1005..1007, slots 0..2

@@ -14,7 +14,7 @@ struct CheckedDataSet {
   const unsigned char* bytes;
   uint32_t size;
   DataSetFault* fault;
-  int dataSet;
+  DataSetKind dataSet;
 
   bool refuse(DataRule rule, uint64_t offset) const {
     if (fault != nullptr) *fault = {rule, static_cast<uint32_t>(offset), dataSet};
@@ -88,7 +88,7 @@ bool checkPages(const CheckedDataSet& data, uint64_t countAt, int32_t* count) {
 }  // namespace
 
 bool checkWordIndex(const unsigned char* bytes, uint32_t size, DataSetFault* fault) {
-  CheckedDataSet data{bytes, size, fault, wordIndexResourceId};
+  CheckedDataSet data{bytes, size, fault, DataSetKind::wordIndex};
   if (bytes == nullptr) return data.refuse(DataRule::wordIndexMissing, 0);
   uint64_t at = 0;
   const char* previousKey = nullptr;
@@ -164,7 +164,7 @@ bool isTitleCharacter(unsigned char c) {
 }
 
 bool checkHeadingTable(const unsigned char* bytes, uint32_t size, DataSetFault* fault) {
-  CheckedDataSet data{bytes, size, fault, headingTableResourceId};
+  CheckedDataSet data{bytes, size, fault, DataSetKind::headingTable};
   if (bytes == nullptr) return data.refuse(DataRule::headingTableMissing, 0);
   uint64_t at = 0;
   HeadingsBefore before;

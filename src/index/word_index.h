@@ -24,9 +24,13 @@ inline const WordEntry* entryAt(const unsigned char* bytes) {
 // The key codes, as the zero-terminated text they are stored as.
 inline const char* keyOf(const WordEntry* entry) { return reinterpret_cast<const char*>(entry); }
 
-// The two data sets travel as resources of type "BIN" under these numbers.
-constexpr int wordIndexResourceId = 103;
-constexpr int headingTableResourceId = 104;
+// The two data sets.
+enum class DataSetKind { wordIndex, headingTable };
+// A data set's bytes; null and 0 where there are none.
+struct DataSetBytes {
+  const unsigned char* bytes;
+  uint32_t size;
+};
 
 // The formats' limits. Messages quote them, so each is also a macro that
 // QUIREL_NUMBER spells inside a text; nothing else uses the macros.
@@ -109,7 +113,7 @@ const char* dataRuleText(DataRule rule);
 struct DataSetFault {
   DataRule rule;      // the broken rule
   uint32_t offset;    // byte offset in the data set where it was found
-  int dataSet;        // wordIndexResourceId or headingTableResourceId
+  DataSetKind dataSet;
 };
 bool checkWordIndex(const unsigned char* bytes, uint32_t size, DataSetFault* fault);
 bool checkHeadingTable(const unsigned char* bytes, uint32_t size, DataSetFault* fault);

@@ -25,7 +25,7 @@ TEST(DamagedStart, ReportsTheRuleAndTheByteAndEndsWithOne) {
 }
 
 TEST(DamagedStart, TheMessageIsCutToItsBuffer) {
-  const DataSetFault fault{DataRule::keyOrder, 4000000000u, wordIndexResourceId};
+  const DataSetFault fault{DataRule::keyOrder, 4000000000u, DataSetKind::wordIndex};
   char text[100];
   formatRefusal(fault, nullptr, text, sizeof text);
   EXPECT_EQ(std::string(text), std::string(damagedDataMessage) + "\nWortindex, By");

@@ -4,7 +4,8 @@
 
 #include <cstring>
 
-#include "app/dialog_session.h"
+#include "app/resource_numbers.h"
+#include "script/dialog_session.h"
 #include "dialog/search_dialog.h"
 #include "producer/data_producer.h"
 #include "platform/seam/backend.h"
@@ -32,7 +33,7 @@ std::vector<int> pageRun(int first, int count) {
 }  // namespace
 
 INT_PTR runSearchDialog(const std::function<void(HWND)>& body, const SearchDialogServices* services) {
-  return runDialogSession(runBody, const_cast<std::function<void(HWND)>*>(&body), searchDialogProc, services);
+  return runDialogSession(searchDialogId, runBody, const_cast<std::function<void(HWND)>*>(&body), searchDialogProc, services);
 }
 
 // Hebel..: exactly 100 words on pages 200..299; Ventil..: 110 words;

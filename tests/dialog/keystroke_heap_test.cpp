@@ -9,7 +9,7 @@
 #include <string>
 
 #include "allocation_counter.h"
-#include "app/dialog_session.h"
+#include "script/dialog_session.h"
 #include "dialog/search_dialog.h"
 #include "search/search_state.h"
 #include "app/load_index_data.h"
@@ -38,7 +38,7 @@ void runAndEnd(HWND dialog, void*) {
 void runDialog(void (*body)(HWND)) {
   testBody = body;
   ASSERT_TRUE(loadIndexData(GetModuleHandleA(nullptr)));
-  ASSERT_EQ(runDialogSession(runAndEnd, nullptr, countingProc), 0);
+  ASSERT_EQ(runDialogSession(searchDialogId, runAndEnd, nullptr, countingProc), 0);
 }
 
 void type(HWND dialog, int slot, const char* text) {

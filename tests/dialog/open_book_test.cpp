@@ -7,11 +7,11 @@
 #include <fstream>
 
 #include "book/book_description.h"
-#include "app/open_book.h"
+#include "book/open_book.h"
 #include "dialog/search_dialog.h"
 #include "dialog_harness.h"
 #include "platform/seam/user_actions.h"
-#include "platform/viewer/recorded_viewer.h"
+#include "viewer/recorded_viewer.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/dialog_session.h"
+#include "script/dialog_session.h"
 #include "app/load_index_data.h"
 #include "dialog/search_dialog.h"
 #include "platform/seam/backend.h"
@@ -35,7 +35,7 @@ void runBodyAndEnd(HWND dialog, void*) {
 void runInDialog(std::function<void(HWND)> run) {
   body = std::move(run);
   ASSERT_TRUE(loadIndexData(GetModuleHandleA(nullptr)));
-  runDialogSession(runBodyAndEnd, nullptr, searchDialogProc);
+  runDialogSession(searchDialogId, runBodyAndEnd, nullptr, searchDialogProc);
 }
 
 std::vector<Drawn> drawnFor(HWND window) {

@@ -27,7 +27,7 @@ TEST(Start, BuiltInDataSetsAreFoundAndAccepted) {
 // The description that leads from a printed page to the PDF travels with
 // the data sets, as the book command wrote it.
 TEST(Start, TheBookDescriptionTravelsWithTheDataSets) {
-  EmbeddedDataSet description = findEmbeddedDataSet(GetModuleHandleA(nullptr), bookDescriptionResourceId);
+  DataSetBytes description = findEmbeddedDataSet(GetModuleHandleA(nullptr), bookDescriptionResourceId);
   std::ifstream file(std::string(QUIREL_DATA_DIR) + "/book/book.txt", std::ios::binary);
   std::string expected((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   ASSERT_NE(description.bytes, nullptr);

@@ -2,7 +2,7 @@
 // page its own way, and the Exec rules' quoting and field codes.
 #include <gtest/gtest.h>
 
-#include "platform/viewer/xdg/viewer_command.h"
+#include "viewer/xdg/viewer_command.h"
 
 namespace {
 

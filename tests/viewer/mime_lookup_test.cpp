@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "desktop_tree.h"
-#include "platform/viewer/xdg/mime_defaults.h"
+#include "viewer/xdg/mime_defaults.h"
 
 namespace {
 

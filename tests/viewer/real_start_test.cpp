@@ -12,7 +12,7 @@
 #include <filesystem>
 
 #include "desktop_tree.h"
-#include "platform/viewer/document_viewer.h"
+#include "viewer/document_viewer.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // them under Wine (tests/windows/viewer_test.cpp).
 #include <gtest/gtest.h>
 
-#include "platform/viewer/windows/argument_quoting.h"
-#include "platform/viewer/windows/viewer_command.h"
+#include "viewer/windows/argument_quoting.h"
+#include "viewer/windows/viewer_command.h"
 
 namespace {
 

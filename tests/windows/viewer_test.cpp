@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "checks.h"
-#include "platform/viewer/document_viewer.h"
+#include "viewer/document_viewer.h"
 
 namespace {
 

@@ -25,5 +25,4 @@ mergeInto(LibraryManager.library, {
   },
   quirelPageClickLine: function (list, index) { QuirelPage.clickLine(list, index); },
   quirelPageDoubleClickLine: function (list, index) { QuirelPage.doubleClickLine(list, index); },
-  quirelPageOpenDocument: function (address) { return QuirelPage.openDocument(UTF8ToString(address)); },
 });

@@ -25,7 +25,3 @@ std::string shownLine(HWND list, int index);
 // gives them.
 void clickShownLine(HWND list, int index);
 void doubleClickShownLine(HWND list, int index);
-
-// The page's document viewer (web_viewer.cpp) opens a tab for each document
-// asked for, or, while a script drives the dialog, only records it.
-void setViewerRecordsOnly(bool only);

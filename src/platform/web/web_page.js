@@ -228,8 +228,6 @@ var QuirelPage = (function () {
       line.dispatchEvent(new MouseEvent('click', { bubbles: true, detail: 1 }));
       line.dispatchEvent(new MouseEvent('dblclick', { bubbles: true, detail: 2 }));
     },
-    // A new tab; false when the browser would not open one.
-    openDocument: function (address) { return window.open(address, '_blank') ? 1 : 0; },
   };
 })();
 
