@@ -34,7 +34,7 @@ wine_session_start
 
 # The 32-bit executables' resources, read by the 64-bit test program.
 root="Z:$(pwd)"
-wine build/mingw64/tests/windows/test_resources.exe "${root}/build/mingw32/src/app/quirel.exe" "${root}/data" 32 gui
-wine build/mingw64/tests/windows/test_resources.exe "${root}/build/mingw32/src/app/quirel-script.exe" "${root}/data" 32 console
+wine build/mingw64/tests/wine/test_resources.exe "${root}/build/mingw32/src/app/quirel.exe" "${root}/data" 32 gui
+wine build/mingw64/tests/wine/test_resources.exe "${root}/build/mingw32/src/app/quirel-script.exe" "${root}/data" 32 console
 
 ctest --test-dir build/mingw64 --output-on-failure --timeout 300
