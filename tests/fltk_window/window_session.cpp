@@ -306,7 +306,7 @@ QuirelWindow::QuirelWindow(const std::string& program, const std::vector<std::st
   dumpPath_ = std::string(mkdtemp(directory)) + "/widgets";
   Display* display = openTestDisplay();
   if (display == nullptr) return;
-  std::vector<std::string> own = {"DISPLAY=" + VirtualScreen::display(), "QUIREL_WIDGET_DUMP=" + dumpPath_,
+  std::vector<std::string> own = {"DISPLAY=" + VirtualScreen::display(), "WINDOW_LAYER_DUMP=" + dumpPath_,
                                   "LSAN_OPTIONS=suppressions=" QUIREL_LEAK_SUPPRESSIONS};
   own.insert(own.end(), settings.begin(), settings.end());
   int output = outputFile.empty() ? -1 : open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
