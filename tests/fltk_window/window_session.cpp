@@ -177,7 +177,9 @@ unsigned long findQuirelWindow(Display* display) {
     XClassHint hint{};
     XWindowAttributes attributes{};
     if (XGetClassHint(display, children[i], &hint)) {
-      bool ours = hint.res_name != nullptr && std::strcmp(hint.res_name, "quirel") == 0;
+      // The class the desktop entry names (StartupWMClass).
+      bool ours = hint.res_name != nullptr && std::strcmp(hint.res_name, "quirel") == 0 &&
+                  hint.res_class != nullptr && std::strcmp(hint.res_class, "Quirel") == 0;
       XGetWindowAttributes(display, children[i], &attributes);
       if (ours && attributes.map_state == IsViewable) found = children[i];
       XFree(hint.res_name);
