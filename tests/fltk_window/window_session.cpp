@@ -177,7 +177,9 @@ unsigned long findQuirelWindow(Display* display) {
     XClassHint hint{};
     XWindowAttributes attributes{};
     if (XGetClassHint(display, children[i], &hint)) {
-      bool ours = hint.res_name != nullptr && std::strcmp(hint.res_name, "quirel") == 0;
+      // The class the desktop entry names (StartupWMClass).
+      bool ours = hint.res_name != nullptr && std::strcmp(hint.res_name, "quirel") == 0 &&
+                  hint.res_class != nullptr && std::strcmp(hint.res_class, "Quirel") == 0;
       XGetWindowAttributes(display, children[i], &attributes);
       if (ours && attributes.map_state == IsViewable) found = children[i];
       XFree(hint.res_name);
@@ -306,7 +308,7 @@ QuirelWindow::QuirelWindow(const std::string& program, const std::vector<std::st
   dumpPath_ = std::string(mkdtemp(directory)) + "/widgets";
   Display* display = openTestDisplay();
   if (display == nullptr) return;
-  std::vector<std::string> own = {"DISPLAY=" + VirtualScreen::display(), "QUIREL_WIDGET_DUMP=" + dumpPath_,
+  std::vector<std::string> own = {"DISPLAY=" + VirtualScreen::display(), "WINDOW_LAYER_DUMP=" + dumpPath_,
                                   "LSAN_OPTIONS=suppressions=" QUIREL_LEAK_SUPPRESSIONS};
   own.insert(own.end(), settings.begin(), settings.end());
   int output = outputFile.empty() ? -1 : open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);

@@ -191,6 +191,43 @@ TEST(Layer, TypingIsFilteredByStyleAndWidth) {
   });
 }
 
+// A backend's text input gives the field's whole new text (UTF-8) and the
+// caret; the field takes one run of it, as typing or pasting would.
+struct FieldEditCase {
+  int field;
+  const char* before;  // cp1252
+  const char* after;   // UTF-8, as the backend's input holds it
+  int caret;
+  EditInput input;
+  bool taken;
+  int caretThen;
+  const char* text;    // cp1252, what the field then holds
+};
+
+TEST(Layer, AFieldTakesABackendsEditAndSaysWhereTheCaretStands) {
+  const std::string w42(42, 'w'), w42xyz = w42 + "xyz", w42xy = w42 + "xy";  // 44 'w' fill it
+  const FieldEditCase cases[] = {
+      {1002, "Spindl", "Spindel", 6, EditInput::typing, true, 6, "Spindel"},  // inside the text
+      {1002, "", "\xC3\x9C" "bersch", 7, EditInput::typing, true, 7, "\xDC" "bersch"},
+      {1002, "a", "a\xE2\x82\xAC", 2, EditInput::typing, true, 2, "a\x80"},   // the euro sign
+      {1009, "1", "1x", 2, EditInput::typing, false, 1, "1"},                 // refused: at the run
+      {1009, "1", "1x", 2, EditInput::pasting, true, 2, "1x"},                // a paste passes
+      {1002, "ab", "aXY\nZb", 5, EditInput::pasting, true, 3, "aXYb"},        // its first line
+      {1002, w42.c_str(), w42xyz.c_str(), 45, EditInput::pasting, true, 44, w42xy.c_str()},  // cut
+  };
+  runDialog([&](HWND dialog) {
+    for (const FieldEditCase& c : cases) {
+      HWND field = GetDlgItem(dialog, c.field);
+      SendMessageA(field, WM_SETTEXT, 0, text(c.before));
+      FieldEdit edited = userEditsField(field, c.after, c.caret, c.input);
+      EXPECT_EQ(edited.taken, c.taken) << c.after;
+      EXPECT_EQ(edited.caret, c.caretThen) << c.after;
+      EXPECT_EQ(std::string(windowText(field)), c.text);
+    }
+    EndDialog(dialog, 0);
+  });
+}
+
 TEST(Layer, TabMovesAmongTheEditFieldsOnly) {
   runDialog([](HWND dialog) {
     std::vector<int> visited;

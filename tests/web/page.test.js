@@ -18,10 +18,10 @@ const template = {
 const baseUnits = { x: 8, y: 15 };
 const mulDiv = (value, numerator, denominator) => Math.round((value * numerator) / denominator);
 
-let browser, page;
+let browser, page, pageErrors;
 before(async () => {
   browser = await launch();
-  ({ page } = await openPage(browser.context, fileUrl()));
+  ({ page, errors: pageErrors } = await openPage(browser.context, fileUrl()));
 });
 after(() => browser.close());
 
@@ -56,6 +56,25 @@ test('the caption is the title and the heading; the labels are the dialog\'s own
   const labels = await page.$$eval('.label', (all) => all.map((label) => label.textContent));
   assert.ok(labels.includes('Unschärfe bei der Verknüpfung:'));
   assert.ok(labels.includes('Seitenzahlen und Kontext der verknüpften Suchbegriffe'));
+});
+
+test('the dialog stands in the element of the page the program names', async () => {
+  assert.strictEqual(await page.locator('html').getAttribute('lang'), 'de');
+  assert.strictEqual(await page.locator('main#quirel > .dialog').count(), 1);
+  const ids = await page.$$eval('.label', (all) => all.map((label) => label.id));
+  assert.ok(ids.length > 0 && ids.every((id) => id.startsWith('quirel-label-')), ids.join());
+});
+
+test('Enter and Escape leave the dialog as it was', async () => {
+  await clearField(1002);
+  await page.keyboard.type('Spindel');
+  const shown = await lines(1005);
+  await page.keyboard.press('Enter');
+  await page.keyboard.press('Escape');
+  assert.strictEqual(await value(1002), 'Spindel');
+  assert.strictEqual(await focused(), '1002');
+  assert.deepStrictEqual(await lines(1005), shown);
+  assert.deepStrictEqual(pageErrors, []);
 });
 
 test('each key in a term field refills its word list at once', async () => {

@@ -2,7 +2,7 @@
 # compressed with gzip and written in base64, in a script that names each by
 # its resource number:
 #   var quirelPackedResources = [[103, "H4sI..."], [104, "..."], [105, "..."]];
-# The page unpacks them before the program starts (web_script.js): a third of
+# The page unpacks them before the program starts (page_start.js): a third of
 # the text to parse that the raw bytes would be.
 # Usage: cmake -DFILES="103=PATH;104=PATH;105=PATH" -DOUTPUT=FILE -P pack_resources.cmake
 set(entries "")

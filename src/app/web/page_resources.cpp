@@ -1,6 +1,6 @@
 // What the page's program carries: dialog template 102, and the book's two
 // data sets and description, which the page unpacks before main and places
-// here (web_script.js, pack_resources.cmake). Until then each resource is
+// here (page_start.js, pack_resources.cmake). Until then each resource is
 // missing, and would be refused as a missing one is.
 #include <emscripten.h>
 

@@ -99,6 +99,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE int quirelRunScript(const char* script, int size
 }
 
 int main() {
+  // The element of the page's shell (page_shell.html).
+  showDialogsIn("quirel");
   setDialogEndedHandler(finishDialog);
   openBookDialog();
   return 0;

@@ -1,7 +1,6 @@
 // The window backend: the dialog as an FLTK window with one widget per
 // control. A model's change is only noted while the dialog handles it; the
-// widgets show it once FLTK's event has been handled, so that no widget is
-// rebuilt inside its own event handling.
+// widgets show it once FLTK's event has been handled (pending_changes.h).
 #include <FL/Fl.H>
 #include <FL/fl_ask.H>
 #include <FL/x.H>
@@ -14,32 +13,26 @@
 #include <map>
 #include <memory>
 
-#include "platform/win32/cp1252.h"
 #include "platform/fltk/fltk_display.h"
 #include "platform/fltk/fltk_dump.h"
 #include "platform/fltk/fltk_fonts.h"
 #include "platform/fltk/fltk_widgets.h"
+#include "platform/seam/pending_changes.h"
+#include "platform/win32/cp1252.h"
 #include "platform/win32/win32_api.h"
 
 namespace {
 
 std::unique_ptr<DialogWidget> window;
 std::map<HWND, Fl_Widget*> widgetOf;
-std::map<HWND, unsigned> pendingChanges;  // bits of ControlChange
 bool userActed = false;
 
-unsigned bitOf(ControlChange change) { return 1u << static_cast<unsigned>(change); }
-constexpr unsigned everything = (1u << (static_cast<unsigned>(ControlChange::focus) + 1)) - 1;
-
 Fl_Widget* makeWidget(HWND control) {
-  int16_t x, y, cx, cy;
-  windowRect(control, &x, &y, &cx, &cy);
-  int px = horizontalPixels(x), py = verticalPixels(y);
-  int pw = horizontalPixels(cx), ph = verticalPixels(cy);
+  PixelRect at = windowPixels(control);
   switch (windowKind(control)) {
-    case WindowKind::edit: return new FieldWidget(control, px, py, pw, ph);
-    case WindowKind::listBox: return new ListWidget(control, px, py, pw, ph);
-    case WindowKind::label: return new LabelWidget(control, px, py, pw, ph);
+    case WindowKind::edit: return new FieldWidget(control, at.x, at.y, at.width, at.height);
+    case WindowKind::listBox: return new ListWidget(control, at.x, at.y, at.width, at.height);
+    case WindowKind::label: return new LabelWidget(control, at.x, at.y, at.width, at.height);
     case WindowKind::dialog: break;
   }
   return nullptr;
@@ -67,8 +60,11 @@ void showFocus() {
   if (focus != nullptr && widgetOf.count(focus) != 0) widgetOf[focus]->take_focus();
 }
 
+// A change of a window that has no widget (any longer) shows nowhere.
 void showChange(HWND control, ControlChange change) {
-  Fl_Widget* widget = widgetOf[control];
+  auto found = widgetOf.find(control);
+  if (found == widgetOf.end()) return;
+  Fl_Widget* widget = found->second;
   if (auto* list = dynamic_cast<ListWidget*>(widget)) {
     showListChange(*list, change);
   } else if (change == ControlChange::focus) {
@@ -81,33 +77,23 @@ void showChange(HWND control, ControlChange change) {
   }
 }
 
-void showPendingChanges() {
-  while (!pendingChanges.empty()) {
-    auto [control, changes] = *pendingChanges.begin();
-    pendingChanges.erase(pendingChanges.begin());
-    if (widgetOf.count(control) == 0) continue;
-    for (unsigned change = 0; (everything >> change) != 0; ++change) {
-      if ((changes & (1u << change)) != 0) showChange(control, static_cast<ControlChange>(change));
-    }
-  }
-}
+void showWidgetChanges() { showPendingChanges(showChange); }
 
-bool createWindow(HWND dialog) {
+bool openDialogWindow(HWND dialog) {
   if (!openDisplay()) return false;
   // The dialog face of Windows: light grey behind, white inside fields.
   Fl::background(240, 240, 240);
   Fl::background2(255, 255, 255);
-  int16_t x, y, cx, cy;
-  windowRect(dialog, &x, &y, &cx, &cy);
-  window = std::make_unique<DialogWidget>(dialog, horizontalPixels(cx), verticalPixels(cy));
+  PixelRect size = windowPixels(dialog);
+  window = std::make_unique<DialogWidget>(dialog, size.width, size.height);
   widgetOf[dialog] = window.get();
   for (int i = 0; i < dialogControlCount(dialog); ++i) {
     HWND control = dialogControl(dialog, i);
     widgetOf[control] = makeWidget(control);
-    pendingChanges[control] = everything;
+    noteEveryChangePending(control);
   }
   window->end();
-  pendingChanges[dialog] = bitOf(ControlChange::text);
+  notePendingChange(dialog, ControlChange::text);
   listenForDumpRequests();
   return true;
 }
@@ -129,26 +115,26 @@ void moveToTopLeft(DialogWidget& shown) {
   XMoveWindow(fl_display, id, 0, 0);
 }
 
-void showWindow(HWND dialog) {
+void showDialogWindow(HWND dialog) {
   assert(window != nullptr && window->dialog == dialog);
-  showPendingChanges();
+  showWidgetChanges();
   window->show();
   moveToTopLeft(*window);
   // The focus goes where the dialog put it once the window can take it.
-  pendingChanges[dialog] |= bitOf(ControlChange::focus);
+  notePendingChange(dialog, ControlChange::focus);
 }
 
-void destroyWindow(HWND) {
+void closeDialogWindow(HWND) {
   if (window == nullptr) return;
   window->hide();
   window.reset();
   widgetOf.clear();
-  pendingChanges.clear();
+  forgetPendingChanges();
   Fl::check();
 }
 
 void noteChange(HWND control, ControlChange change) {
-  if (widgetOf.count(control) != 0) pendingChanges[control] |= bitOf(change);
+  if (widgetOf.count(control) != 0) notePendingChange(control, change);
 }
 
 void dumpWidgets() {
@@ -156,7 +142,7 @@ void dumpWidgets() {
   // key sent before the request is in the dump.
   XSync(fl_display, False);
   Fl::check();
-  showPendingChanges();
+  showWidgetChanges();
   if (window != nullptr) writeWidgetDump(*window);
 }
 
@@ -177,7 +163,7 @@ void finishKeyTiming() {
 bool waitForUser(HWND) {
   userActed = false;
   while (!userActed) {
-    showPendingChanges();
+    showWidgetChanges();
     finishKeyTiming();
     if (dumpRequested()) {
       dumpWidgets();
@@ -196,7 +182,7 @@ bool measure(HWND control, const char* text, int length, SIZE* size) {
   return true;
 }
 
-SIZE baseUnits() { return window != nullptr ? dialogFontBaseUnits() : SIZE{0, 0}; }
+SIZE baseUnits() { return displayOpen() ? dialogFontBaseUnits() : SIZE{0, 0}; }
 
 // Said on standard error in any case, and in a message window where there
 // is a display to show one.
@@ -210,7 +196,7 @@ void alert(const char* caption, const char* text) {
 }
 
 constexpr Backend fltkBackend = {
-    createWindow, showWindow, destroyWindow, noteChange,
+    openDialogWindow, showDialogWindow, closeDialogWindow, noteChange,
     waitForUser, measure, baseUnits, alert,
 };
 
@@ -219,13 +205,13 @@ constexpr Backend fltkBackend = {
 // The widgets show the models' answer at once: a second key or click that
 // FLTK already holds must meet the widget as the model left it.
 void noteKeyEvent() {
-  static const bool timing = std::getenv("QUIREL_KEY_TIMING") != nullptr;
+  static const bool timing = std::getenv("WINDOW_LAYER_KEY_TIMING") != nullptr;
   if (timing) keyArrived = std::chrono::steady_clock::now();
 }
 
 void noteUserAction() {
   userActed = true;
-  showPendingChanges();
+  showWidgetChanges();
 }
 
 const Backend& activeBackend() { return fltkBackend; }

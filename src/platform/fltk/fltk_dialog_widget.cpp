@@ -6,6 +6,7 @@
 
 #include "platform/win32/cp1252.h"
 #include "platform/fltk/fltk_fonts.h"
+#include "platform/fltk/fltk_program.h"
 #include "platform/fltk/fltk_widgets.h"
 #include "platform/win32/win32_api.h"
 
@@ -29,7 +30,7 @@ DialogWidget::DialogWidget(HWND dialogHandle, int width, int height)
   callback(closeRequested);
   // A fixed-size frame: no resizing, as DS_MODALFRAME gives on Windows.
   size_range(width, height, width, height);
-  xclass("quirel");
+  xclass(windowProgram().name);
 }
 
 int DialogWidget::handle(int event) {

@@ -6,7 +6,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/fltk/fltk_program.h"
+
 namespace {
+
+bool open = false;
 
 bool isSet(const char* variable) {
   const char* value = std::getenv(variable);
@@ -14,7 +18,8 @@ bool isSet(const char* variable) {
 }
 
 void explain(const std::string& reason) {
-  std::fprintf(stderr, "quirel: %s; quirel-script runs Quirel without a window\n", reason.c_str());
+  const WindowProgram& program = windowProgram();
+  std::fprintf(stderr, "%s: %s; %s\n", program.name, reason.c_str(), program.withoutDisplay);
   std::fflush(stderr);
 }
 
@@ -23,7 +28,6 @@ void explain(const std::string& reason) {
 // Opened here rather than by FLTK, which would end the process on a display
 // it cannot reach instead of letting the dialog fail.
 bool openDisplay(bool sayWhyNot) {
-  static bool open = false;
   if (open) return true;
   if (!isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
     if (sayWhyNot) explain("no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)");
@@ -39,3 +43,5 @@ bool openDisplay(bool sayWhyNot) {
   open = true;
   return true;
 }
+
+bool displayOpen() { return open; }

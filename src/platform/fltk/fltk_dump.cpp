@@ -69,7 +69,7 @@ std::string record(const Fl_Widget& widget) {
 }  // namespace
 
 void listenForDumpRequests() {
-  if (std::getenv("QUIREL_WIDGET_DUMP") == nullptr || wakeUpPipe[0] >= 0) return;
+  if (std::getenv("WINDOW_LAYER_DUMP") == nullptr || wakeUpPipe[0] >= 0) return;
   if (pipe(wakeUpPipe) != 0) return;
   fcntl(wakeUpPipe[0], F_SETFL, O_NONBLOCK);
   fcntl(wakeUpPipe[1], F_SETFL, O_NONBLOCK);
@@ -84,7 +84,7 @@ bool dumpRequested() {
 }
 
 void writeWidgetDump(DialogWidget& window) {
-  const char* path = std::getenv("QUIREL_WIDGET_DUMP");
+  const char* path = std::getenv("WINDOW_LAYER_DUMP");
   if (path == nullptr) return;
   SIZE units = dialogFontBaseUnits();
   std::string text = "window\t" + geometry(window) + "\t" + (window.label() ? window.label() : "") + "\n";

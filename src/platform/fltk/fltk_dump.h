@@ -1,4 +1,4 @@
-// A test's look at the window: when QUIREL_WIDGET_DUMP names a file, the
+// A test's look at the window: when WINDOW_LAYER_DUMP names a file, the
 // signal SIGUSR1 makes the window write there what its widgets show.
 #pragma once
 

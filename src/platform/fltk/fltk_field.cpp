@@ -1,9 +1,8 @@
 // The edit field's widget. FLTK works out what a key or a paste would make
-// of the text; the widget takes that back and proposes it to the model as
-// the replacement of one run of characters, which the model takes, cuts to
-// the field's width or refuses. Text is UTF-8 here and cp1252 in the model:
-// a character cp1252 cannot hold reaches the model as '?', which no term
-// accepts.
+// of the text; the widget takes that back and proposes it to the model
+// (userEditsField), which takes it, cuts it to the field's width or refuses
+// it. Text is UTF-8 here and cp1252 in the model: a character cp1252 cannot
+// hold reaches the model as '?'.
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
@@ -12,7 +11,6 @@
 #include <climits>
 #include <cstdlib>
 
-#include "platform/win32/cp1252.h"
 #include "platform/fltk/fltk_fonts.h"
 #include "platform/fltk/fltk_widgets.h"
 
@@ -70,24 +68,11 @@ int FieldWidget::handle(int event) {
   int cursor = charactersIn(after, position());
   value(before.c_str(), static_cast<int>(before.size()));
   position(position0, mark0);
-  proposeEdit(before, after, cursor, event == FL_PASTE ? EditInput::pasting : EditInput::typing);
-  return 1;
-}
-
-void FieldWidget::proposeEdit(const std::string& before, const std::string& after,
-                              int cursorAfter, EditInput input) {
-  std::string oldText = utf8ToCp1252(before);
-  std::string newText = utf8ToCp1252(after);
-  TextEdit change = editBetween(oldText, newText);
-  bool taken = userEditsText(edit, change.start, change.end, change.inserted.c_str(), input);
-  if (taken) {
-    std::string now = windowText(edit);
-    // Where the model cut the insertion short, the cursor stands after the
-    // part it kept.
-    int kept = static_cast<int>(now.size()) - static_cast<int>(oldText.size()) + (change.end - change.start);
-    cursorAfterEdit = now == newText ? cursorAfter : change.start + kept;
-  }
+  FieldEdit edited = userEditsField(edit, after, cursor, event == FL_PASTE ? EditInput::pasting : EditInput::typing);
+  // A refused edit leaves the widget as it was, its cursor and selection too.
+  if (edited.taken) cursorAfterEdit = edited.caret;
   noteUserAction();
+  return 1;
 }
 
 void FieldWidget::showText(const std::string& utf8) {

@@ -5,8 +5,10 @@
 
 #include <cassert>
 #include <cmath>
+#include <cstring>
 #include <string>
 
+#include "platform/seam/backend.h"
 #include "platform/win32/cp1252.h"
 
 namespace {
@@ -27,11 +29,6 @@ Fl_Font registeredFace(Fl_Font slot, const char* xftName) {
   return slot;
 }
 
-int mulDiv(int value, int numerator, int denominator) {
-  assert(denominator > 0);
-  return static_cast<int>(std::lround(static_cast<double>(value) * numerator / denominator));
-}
-
 }  // namespace
 
 FontChoice dialogFont() { return {registeredFace(FL_FREE_FONT, " Arial"), dialogFontPixels}; }
@@ -49,12 +46,8 @@ SIZE measureText(FontChoice font, const char* cp1252, int length) {
 SIZE dialogFontBaseUnits() {
   static SIZE units{};
   if (units.cx == 0) {
-    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    SIZE all = measureText(dialogFont(), letters, 52);
-    units = SIZE{(all.cx / 26 + 1) / 2, all.cy};
+    SIZE all = measureText(dialogFont(), baseUnitLetters, static_cast<int>(std::strlen(baseUnitLetters)));
+    units = baseUnitsOfFont(all.cx, all.cy);
   }
   return units;
 }
-
-int horizontalPixels(int dialogUnits) { return mulDiv(dialogUnits, dialogFontBaseUnits().cx, 4); }
-int verticalPixels(int dialogUnits) { return mulDiv(dialogUnits, dialogFontBaseUnits().cy, 8); }

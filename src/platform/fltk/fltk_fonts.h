@@ -19,9 +19,5 @@ FontChoice systemFont();
 // Width and height of cp1252 text in a font, in whole pixels.
 SIZE measureText(FontChoice font, const char* cp1252, int length);
 
-// The dialog base units of the dialog's font, as the Windows dialog manager
-// derives them: the average width of the 52 Latin letters and the line height.
+// The dialog base units of the dialog's font (backend.h: baseUnitsOfFont).
 SIZE dialogFontBaseUnits();
-// Dialog units to pixels, rounded as MulDiv rounds.
-int horizontalPixels(int dialogUnits);
-int verticalPixels(int dialogUnits);

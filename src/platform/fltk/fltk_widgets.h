@@ -36,8 +36,9 @@ class DialogWidget : public Fl_Double_Window {
   HWND dialog;
 };
 
-// A single-line edit field. The user's change is proposed to the model and
-// the widget shows what the model took; ES_RIGHT draws the text right-aligned.
+// A single-line edit field. The user's change is proposed to the model
+// (userEditsField) and the widget shows what the model took; ES_RIGHT draws
+// the text right-aligned.
 class FieldWidget : public Fl_Input {
  public:
   FieldWidget(HWND edit, int x, int y, int width, int height);
@@ -51,8 +52,6 @@ class FieldWidget : public Fl_Input {
   bool rightAligned() const;
   int rightAlignedTextLeft() const;
   int positionAtPointer() const;
-  void proposeEdit(const std::string& before, const std::string& after, int cursorAfter,
-                   EditInput input);
   int handleRightAlignedMouse(int event);
   int cursorAfterEdit = -1;  // in characters, for the next showText
 };
@@ -94,9 +93,9 @@ bool handleDialogKey(HWND dialog);
 // own handling of the event is done: the widgets then show what the models
 // hold.
 void noteUserAction();
-// With QUIREL_KEY_TIMING in the environment, each key event's time to the
-// end of the redraw it causes (drawn, and the X server caught up) goes to
-// standard error as "key N us", for bench/fltk-keystroke-time.
+// With WINDOW_LAYER_KEY_TIMING in the environment, each key event's time to
+// the end of the redraw it causes (drawn, and the X server caught up) goes
+// to standard error as "key N us", for a benchmark of keystrokes.
 void noteKeyEvent();
 // A widget that got the keyboard focus tells its dialog.
 void reportFocus(HWND control);

@@ -48,7 +48,7 @@ bool isTabStop(HWND control) { return (windowRecord(control).style & WS_TABSTOP)
 HWND createDialogFromTemplate(const DialogTemplate& dialogTemplate, DLGPROC procedure) {
   HWND dialog = createWindow(WindowKind::dialog, nullptr, 0, dialogTemplate.style,
                              dialogTemplate.x, dialogTemplate.y, dialogTemplate.cx, dialogTemplate.cy);
-  dialogState(dialog).dialogProc = procedure;
+  dialogState(dialog).procedure = procedure;
   dialogState(dialog).caption = dialogTemplate.caption;
   for (int i = 0; i < dialogTemplate.controlCount; ++i) {
     HWND control = createControl(dialog, dialogTemplate.controls[i]);
@@ -58,7 +58,7 @@ HWND createDialogFromTemplate(const DialogTemplate& dialogTemplate, DLGPROC proc
 }
 
 LRESULT dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  DLGPROC procedure = dialogState(dialog).dialogProc;
+  DLGPROC procedure = dialogState(dialog).procedure;
   INT_PTR handled = procedure != nullptr ? procedure(dialog, message, wParam, lParam) : FALSE;
   // WM_INITDIALOG's answer is about the focus, for the caller to act on.
   if (message == WM_INITDIALOG || handled != FALSE || !isLiveWindow(dialog)) return handled;

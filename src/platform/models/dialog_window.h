@@ -9,7 +9,7 @@
 #include "platform/win32/win32_types.h"
 
 struct DialogState {
-  DLGPROC dialogProc = nullptr;
+  DLGPROC procedure = nullptr;  // the program's dialog procedure
   std::string caption;          // cp1252
   std::vector<HWND> controls;   // template order
   HWND focus = nullptr;
@@ -17,7 +17,9 @@ struct DialogState {
   INT_PTR result = 0;
 };
 
-HWND createDialogFromTemplate(const DialogTemplate& dialogTemplate, DLGPROC dialogProc);
+HWND createDialogFromTemplate(const DialogTemplate& dialogTemplate, DLGPROC procedure);
+// The dialog window's own procedure: the program's dialog procedure first,
+// the dialog manager's default handling for what it leaves.
 LRESULT dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 HWND firstTabStop(HWND dialog);
 HWND nextTabStop(HWND dialog, HWND from, int step);

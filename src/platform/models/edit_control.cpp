@@ -15,13 +15,13 @@ LRESULT setText(HWND edit, LPARAM text) {
   // so the dialog may reuse the buffer the text came from while it handles
   // EN_CHANGE. A single-line field reports even when the text is the same.
   editState(edit).text = text != 0 ? reinterpret_cast<const char*>(text) : "";
-  showChange(edit, ControlChange::text);
+  reportChange(edit, ControlChange::text);
   notifyParent(edit, EN_CHANGE);
   return TRUE;
 }
 
 int innerWidth(HWND edit) {
-  return windowRecord(edit).cx * activeBackend().dialogBaseUnits().cx / 4 - edgePixels;
+  return horizontalPixels(windowRecord(edit).cx) - edgePixels;
 }
 
 bool fitsWidth(HWND edit, const std::string& text) {
@@ -69,7 +69,7 @@ bool editTakesInput(HWND edit, int start, int end, const char* text, EditInput i
   }
   if (inserted.empty() && start == end) return false;
   editState(edit).text = head + inserted + tail;
-  showChange(edit, ControlChange::text);
+  reportChange(edit, ControlChange::text);
   notifyParent(edit, EN_CHANGE);
   return true;
 }

@@ -23,13 +23,12 @@ uint32_t storeLine(ListBoxState& list, const char* line) {
 
 const char* textOf(LPARAM text) { return text != 0 ? reinterpret_cast<const char*>(text) : ""; }
 
-void changed(HWND list, ControlChange change) { showChange(list, change); }
 
 LRESULT addLine(HWND list, LPARAM text) {
   // This layer's lists never sort, LBS_SORT or not: a line goes to the end.
   ListBoxState& state = listBoxState(list);
   state.starts.push_back(storeLine(state, textOf(text)));
-  changed(list, ControlChange::lines);
+  reportChange(list, ControlChange::lines);
   return static_cast<LRESULT>(state.starts.size() - 1);
 }
 
@@ -42,7 +41,7 @@ LRESULT insertLine(HWND list, WPARAM where, LPARAM text) {
   state.starts.insert(state.starts.begin() + index, storeLine(state, textOf(text)));
   // The selection stays on its line, which moves down.
   if (state.selected >= index) ++state.selected;
-  changed(list, ControlChange::lines);
+  reportChange(list, ControlChange::lines);
   return index;
 }
 
@@ -51,7 +50,7 @@ LRESULT resetContent(HWND list) {
   state.text.clear();  // capacity kept for the next refill
   state.starts.clear();
   state.selected = -1;
-  changed(list, ControlChange::lines);
+  reportChange(list, ControlChange::lines);
   return LB_OKAY;
 }
 
@@ -61,7 +60,7 @@ LRESULT setSelection(HWND list, WPARAM which) {
   int index = static_cast<int>(which);
   if (index != -1 && !isLine(state, index)) return LB_ERR;
   state.selected = index;
-  changed(list, ControlChange::selection);
+  reportChange(list, ControlChange::selection);
   // Quirk: clearing the selection with -1 succeeds and still answers LB_ERR.
   return index == -1 ? LB_ERR : index;
 }
@@ -91,7 +90,7 @@ LRESULT getTextLength(HWND list, WPARAM which) {
 
 LRESULT setHorizontalExtent(HWND list, WPARAM pixels) {
   listBoxState(list).horizontalExtent = static_cast<int>(pixels);
-  changed(list, ControlChange::horizontalExtent);
+  reportChange(list, ControlChange::horizontalExtent);
   return 0;
 }
 
@@ -111,7 +110,7 @@ LRESULT setTabStops(HWND list, WPARAM count, LPARAM stops) {
   const int* values = reinterpret_cast<const int*>(stops);
   ListBoxState& state = listBoxState(list);
   state.tabStops.assign(values, values + (values != nullptr ? count : 0));
-  changed(list, ControlChange::tabStops);
+  reportChange(list, ControlChange::tabStops);
   return TRUE;
 }
 
@@ -139,7 +138,7 @@ void listBoxTakesClick(HWND list, int index) {
   ListBoxState& state = listBoxState(list);
   if (!isLine(state, index)) return;
   state.selected = index;
-  changed(list, ControlChange::selection);
+  reportChange(list, ControlChange::selection);
   // A selection made by the user is reported, even a click on the line that
   // was already selected, as the button's release reports it.
   if ((windowRecord(list).style & LBS_NOTIFY) != 0) notifyParent(list, LBN_SELCHANGE);

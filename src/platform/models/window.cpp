@@ -3,6 +3,7 @@
 #include <cassert>
 #include <cstring>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/win32_api.h"
@@ -81,7 +82,7 @@ HWND createWindow(WindowKind kind, HWND parent, int id, uint32_t style,
   uintptr_t slot = takeSlot();
   Slot& taken = registry().slots[slot];
   taken.record = std::make_unique<WindowRecord>(
-      WindowRecord{kind, id, style, x, y, cx, cy, parent, emptyState(kind)});
+      WindowRecord{kind, id, style, x, y, cx, cy, parent, emptyState(kind), false, {}});
   return handleOf(slot, taken.generation);
 }
 
@@ -101,21 +102,18 @@ void destroyWindow(HWND window) {
 
 bool isLiveWindow(HWND window) { return liveSlot(window) != nullptr; }
 
-void showChange(HWND window, ControlChange change) {
+void reportChange(HWND window, ControlChange change) {
   WindowRecord& record = windowRecord(window);
   if (!record.drawingSuspended) return activeBackend().controlChanged(window, change);
-  record.changesHeld |= 1u << static_cast<unsigned>(change);
+  record.changesHeld.add(change);
 }
 
 LRESULT setRedraw(HWND window, bool drawing) {
   WindowRecord& record = windowRecord(window);
   record.drawingSuspended = !drawing;
   if (!drawing) return 0;
-  uint32_t held = record.changesHeld;
-  record.changesHeld = 0;
-  for (unsigned change = 0; held >> change != 0; ++change) {
-    if ((held >> change & 1u) != 0) activeBackend().controlChanged(window, static_cast<ControlChange>(change));
-  }
+  ControlChanges held = std::exchange(record.changesHeld, {});
+  held.forEach([window](ControlChange change) { activeBackend().controlChanged(window, change); });
   return 0;
 }
 

@@ -25,9 +25,9 @@ struct WindowRecord {
   HWND parent;
   std::variant<DialogState, EditState, ListBoxState, LabelState> state;
   // WM_SETREDRAW FALSE suspends drawing: the changes the backend is to show
-  // are held (one bit per ControlChange) until drawing resumes.
+  // are held until drawing resumes.
   bool drawingSuspended = false;
-  uint32_t changesHeld = 0;
+  ControlChanges changesHeld;
 };
 
 HWND createWindow(WindowKind kind, HWND parent, int id, uint32_t style,
@@ -45,7 +45,7 @@ LabelState& labelState(HWND label);
 
 // Tells the backend that a window changed, or holds the change while the
 // window's drawing is suspended.
-void showChange(HWND window, ControlChange change);
+void reportChange(HWND window, ControlChange change);
 // WM_SETREDRAW, as every window class of Windows takes it: FALSE suspends
 // drawing; TRUE resumes it and shows each held change once.
 LRESULT setRedraw(HWND window, bool drawing);

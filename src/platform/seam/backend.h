@@ -1,9 +1,11 @@
 // The seam between the window system's control models and whatever shows them
-// to a user: a headless backend for tests and the script driver, a real window
+// to a user: a headless backend for tests and script drivers, a real window
 // for people. The models (edit field, list box, label, dialog) own all state
 // and all Windows behaviour; a backend only draws that state (model_readers.h),
 // measures text, and turns its user's actions into calls (user_actions.h).
 // A backend that cannot block drives the modal loop itself (modal_steps.h).
+// What backends do alike is written once beside this table: the changes
+// still to show (pending_changes.h) and dialog units in pixels (below).
 //
 // Text crossing this seam is cp1252, as inside the models; a backend converts
 // to and from UTF-8 at its own drawing and reading edge (win32/cp1252.h).
@@ -22,6 +24,22 @@ enum class ControlChange {
   tabStops,           // list box tab stops
   focus,              // the dialog's focused control
 };
+
+// Changes of one window, one bit each: what a window holds while its drawing
+// is suspended, and what a backend has yet to show.
+struct ControlChanges {
+  uint32_t bits = 0;
+
+  void add(ControlChange change) { bits |= 1u << static_cast<unsigned>(change); }
+  // Each change of the set, in the order of ControlChange.
+  template <typename Call>
+  void forEach(Call call) const {
+    for (unsigned change = 0; bits >> change != 0; ++change) {
+      if ((bits >> change & 1u) != 0) call(static_cast<ControlChange>(change));
+    }
+  }
+};
+constexpr ControlChanges everyControlChange{(1u << (static_cast<unsigned>(ControlChange::focus) + 1)) - 1};
 
 // Provided by exactly one backend linked into the executable.
 struct Backend {
@@ -50,3 +68,20 @@ struct Backend {
 };
 
 const Backend& activeBackend();
+
+// Dialog units in pixels of the active backend's base units, rounded as
+// MulDiv rounds: as the dialog manager places a template's controls.
+int horizontalPixels(int dialogUnits);
+int verticalPixels(int dialogUnits);
+
+// A window's place in its dialog and its size, in pixels.
+struct PixelRect {
+  int x, y, width, height;
+};
+PixelRect windowPixels(HWND window);
+
+// The base units of a font as the Windows dialog manager derives them: the
+// average width of the 52 Latin letters (baseUnitLetters), rounded, and the
+// font's line height.
+extern const char baseUnitLetters[53];
+SIZE baseUnitsOfFont(int widthOfLetters, int lineHeight);

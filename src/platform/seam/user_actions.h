@@ -2,24 +2,28 @@
 // whole handling (notifications to the dialog included) before it returns.
 #pragma once
 
-#include <string>
 #include <string_view>
 
 #include "platform/win32/win32_types.h"
 
 enum class EditInput { typing, pasting };
-// A field's text before and after the user's change, as one replacement:
-// characters start..end-1 of `before` become `inserted` (what lies between
-// the two texts' common beginning and common end).
-struct TextEdit {
-  int start;
-  int end;
-  std::string inserted;
-};
-TextEdit editBetween(std::string_view before, std::string_view after);
 // Replaces characters start..end-1 of an edit field's text with the given
 // ones, as the user's typing or pasting does; false when the field refuses.
 bool userEditsText(HWND edit, int start, int end, const char* text, EditInput input);
+
+// The user's edit as a backend's own text input makes it: the field's whole
+// text afterwards (UTF-8) and the caret there, in characters. The field takes
+// it as the replacement of one run of characters (what lies between the
+// common beginning and the common end of its text and this one), cuts it to
+// its width or refuses it. The caret then stands where the user put it when
+// the field took the whole edit, after what the field kept when it cut it,
+// and at the run's start when it refused it.
+struct FieldEdit {
+  bool taken;
+  int caret;  // characters
+};
+FieldEdit userEditsField(HWND edit, std::string_view utf8After, int caretAfter, EditInput input);
+
 void userSelectsLine(HWND list, int index);
 // The second press of a double-click on a line; the first press and its
 // release came as userSelectsLine, the second release reports nothing.

@@ -1,28 +1,35 @@
 // The web backend's calls into the page (web_page.js), as Emscripten links
 // them: text crosses as UTF-8 in the module's memory.
 mergeInto(LibraryManager.library, {
-  quirelPageOpen: function (dialog, width, height) { QuirelPage.open(dialog, width, height); },
-  quirelPageAddControl: function (control, kind, id, style, x, y, width, height, lineHeight) {
-    QuirelPage.addControl(control, kind, id, style >>> 0, x, y, width, height, lineHeight);
+  pageShowIn: function (rootId) { DialogPage.showIn(UTF8ToString(rootId)); },
+  pageOpenDialog: function (dialog, width, height) { DialogPage.open(dialog, width, height); },
+  pageAddField: function (field, id, x, y, width, height, rightAligned, digitsOnly, tabStop) {
+    DialogPage.addField(field, id, [x, y, width, height], !!rightAligned, !!digitsOnly, !!tabStop);
   },
-  quirelPageClose: function () { QuirelPage.close(); },
-  quirelPageText: function (window, text) { QuirelPage.showText(window, UTF8ToString(text)); },
-  quirelPageLines: function (list, lines, bytes) {
-    QuirelPage.showLines(list, QuirelPage.decode(HEAPU8.subarray(lines, lines + bytes)));
+  pageAddList: function (list, id, x, y, width, height, lineHeight) {
+    DialogPage.addList(list, id, [x, y, width, height], lineHeight);
   },
-  quirelPageSelection: function (list, index) { QuirelPage.showSelection(list, index); },
-  quirelPageTabStop: function (list, pixels) { QuirelPage.showTabStop(list, pixels); },
-  quirelPageExtent: function (list, pixels) { QuirelPage.showExtent(list, pixels); },
-  quirelPageFocus: function (control) { QuirelPage.focus(control); },
-  quirelPageMeasure: function (text, systemFont) { return QuirelPage.measure(UTF8ToString(text), systemFont); },
-  quirelPageFontHeight: function (systemFont) { return QuirelPage.fontHeight(systemFont); },
-  quirelPageAlert: function (caption, text) { QuirelPage.alert(UTF8ToString(caption), UTF8ToString(text)); },
-  quirelPageShownText: function (field) { return allocateUTF8(QuirelPage.shownText(field)); },
-  quirelPageShownLineCount: function (list) { return QuirelPage.shownLines(list).length; },
-  quirelPageShownSelection: function (list) { return QuirelPage.shownSelection(list); },
-  quirelPageShownLine: function (list, index) {
-    return allocateUTF8(QuirelPage.shownLines(list)[index].textContent);
+  pageAddLabel: function (label, id, x, y, width, height, centered) {
+    DialogPage.addLabel(label, id, [x, y, width, height], !!centered);
   },
-  quirelPageClickLine: function (list, index) { QuirelPage.clickLine(list, index); },
-  quirelPageDoubleClickLine: function (list, index) { QuirelPage.doubleClickLine(list, index); },
+  pageCloseDialog: function () { DialogPage.close(); },
+  pageShowText: function (window, text) { DialogPage.showText(window, UTF8ToString(text)); },
+  pageShowLines: function (list, lines, bytes) {
+    DialogPage.showLines(list, DialogPage.decode(HEAPU8.subarray(lines, lines + bytes)));
+  },
+  pageShowSelection: function (list, index) { DialogPage.showSelection(list, index); },
+  pageShowTabStop: function (list, pixels) { DialogPage.showTabStop(list, pixels); },
+  pageShowExtent: function (list, pixels) { DialogPage.showExtent(list, pixels); },
+  pageShowFocus: function (control) { DialogPage.focus(control); },
+  pageMeasure: function (text, systemFont) { return DialogPage.measure(UTF8ToString(text), systemFont); },
+  pageFontHeight: function (systemFont) { return DialogPage.fontHeight(systemFont); },
+  pageAlert: function (caption, text) { DialogPage.alert(UTF8ToString(caption), UTF8ToString(text)); },
+  pageShownText: function (field) { return allocateUTF8(DialogPage.shownText(field)); },
+  pageShownLineCount: function (list) { return DialogPage.shownLines(list).length; },
+  pageShownSelection: function (list) { return DialogPage.shownSelection(list); },
+  pageShownLine: function (list, index) {
+    return allocateUTF8(DialogPage.shownLines(list)[index].textContent);
+  },
+  pageClickLine: function (list, index) { DialogPage.clickLine(list, index); },
+  pageDoubleClickLine: function (list, index) { DialogPage.doubleClickLine(list, index); },
 });

@@ -2,13 +2,29 @@
 // placed at the pixels the backend worked out from its dialog units, showing
 // what the models hold; the user's input goes to the models through the
 // functions the module exports (web_backend.cpp), never to the elements.
-var QuirelPage = (function () {
-  var dialogFont = "13px 'Liberation Sans', Arial, sans-serif";
-  var systemFont = "bold 14px 'Liberation Sans', Arial, sans-serif";
-  var kinds = { edit: 1, listBox: 2, label: 3 };
-  var styles = { center: 0x1, right: 0x2, number: 0x2000, tabStop: 0x10000 };
+// The program's page gives the element the dialog is shown in (showIn).
+var DialogPage = (function () {
+  // The dialog's font and the system's, in which text is measured and shown.
+  var fontFamilies = "'Liberation Sans', Arial, sans-serif";
+  var dialogFont = '13px ' + fontFamilies;
+  var systemFont = 'bold 14px ' + fontFamilies;
+  var styleSheet = [
+    '.caption { font: ' + systemFont + '; margin: 0 0 6px; }',
+    '.dialog { position: relative; font: ' + dialogFont + '; background: #f0f0f0; border: 1px solid #a0a0a0; }',
+    '.dialog > * { position: absolute; box-sizing: border-box; margin: 0; font: inherit; }',
+    '.label { white-space: pre; overflow: hidden; }',
+    '.field, .list { border: 1px solid #7a7a7a; background: #fff; color: #000; }',
+    '.field { padding: 0 2px; border-radius: 0; }',
+    '.list { overflow: auto; cursor: default; user-select: none; }',
+    '.lines { width: 100%; }',
+    '.lines > div { height: var(--line); line-height: var(--line); padding: 0 2px; white-space: pre; overflow: hidden; }',
+    '.lines > [aria-selected=true] { background: #0078d7; color: #fff; }',
+    '.field:focus, .list:focus { outline: 2px solid #0067c0; outline-offset: 1px; }',
+    '.list:focus [aria-selected=true] { outline: 1px dotted #fff; outline-offset: -1px; }',
+    '.alert { font: ' + dialogFont + '; color: #a00000; white-space: pre-line; }',
+  ].join('\n');
   var listKeys = { ArrowUp: -1, ArrowDown: 1, PageUp: -10, PageDown: 10, Home: -1e6, End: 1e6 };
-  var dialogKeys = { Enter: 0, Escape: 1 };
+  var rootId = null;
   var elements = {};
   var dialogHandle = 0;
   var heading = null;
@@ -35,57 +51,37 @@ var QuirelPage = (function () {
     try { return call(bytes); } finally { _free(bytes); }
   }
 
+  function root() { return document.getElementById(rootId); }
+
+  // The keys the dialog manager keeps for itself.
   function onDialogKey(event) {
     if (event.key === 'Tab') {
       event.preventDefault();
-      _quirelUserPressed(event.shiftKey ? 3 : 2);
-    } else if (event.key in dialogKeys) {
-      _quirelUserPressed(dialogKeys[event.key]);
+      _pageUserPressedTab(event.shiftKey ? 1 : 0);
+    } else if (event.key === 'Enter') {
+      _pageUserPressedEnter();
+    } else if (event.key === 'Escape') {
+      _pageUserPressedEscape();
     }
   }
 
-  function addField(handle, style, element) {
-    element.type = 'text';
-    element.spellcheck = false;
-    element.autocomplete = 'off';
-    element.tabIndex = style & styles.tabStop ? 0 : -1;
-    if (style & styles.right) element.style.textAlign = 'right';
-    if (style & styles.number) element.inputMode = 'numeric';
-    element.addEventListener('input', function (event) {
-      var pasting = /^insertFrom(Paste|Drop)/.test(event.inputType || '') ? 1 : 0;
-      var caret = withText(element.value, function (text) {
-        return _quirelUserTyped(handle, text, element.selectionStart, pasting);
-      });
-      element.setSelectionRange(caret, caret);
-    });
+  // An element of the dialog at its place, in pixels; named by the label
+  // before it, as the dialog manager finds a control's mnemonic.
+  function addControl(handle, tag, className, id, rect) {
+    var element = make(tag, className, elements[dialogHandle]);
+    element.style.cssText = 'left:' + rect[0] + 'px;top:' + rect[1] + 'px;width:' + rect[2] + 'px;height:' +
+                            rect[3] + 'px';
+    if (id > 0) element.dataset.id = String(id);
+    if (className !== 'label') {
+      if (lastLabel) element.setAttribute('aria-labelledby', lastLabel);
+      element.addEventListener('focus', function () { _pageUserFocused(handle); });
+    }
+    elements[handle] = element;
+    return element;
   }
 
   function lineIndex(list, line) {
     return Array.prototype.indexOf.call(list.lines.children, line);
-  }
-
-  function addList(handle, element, lineHeight) {
-    element.setAttribute('role', 'listbox');
-    element.tabIndex = -1;
-    element.lines = make('div', 'lines', element);
-    element.lineHeight = lineHeight;
-    element.style.setProperty('--line', lineHeight + 'px');
-    element.addEventListener('click', function (event) {
-      var line = event.target.closest('[role=option]');
-      if (line) _quirelUserSelected(handle, lineIndex(element, line));
-    });
-    element.addEventListener('dblclick', function (event) {
-      var line = event.target.closest('[role=option]');
-      if (line) _quirelUserDoubleClicked(handle, lineIndex(element, line));
-    });
-    element.addEventListener('keydown', function (event) {
-      var count = element.lines.children.length;
-      if (!(event.key in listKeys) || count === 0) return;
-      event.preventDefault();
-      var now = shownSelection(handle);
-      var next = Math.max(0, Math.min(count - 1, (now < 0 ? 0 : now + listKeys[event.key])));
-      _quirelUserSelected(handle, next);
-    });
   }
 
   function shownSelection(handle) {
@@ -121,12 +117,18 @@ var QuirelPage = (function () {
       var metrics = context(system).measureText('Hg');
       return Math.ceil(metrics.fontBoundingBoxAscent) + Math.ceil(metrics.fontBoundingBoxDescent);
     },
+    // The page's element for the dialog and the messages, by its id, which
+    // begins the ids of the elements made in it.
+    showIn: function (id) {
+      if (rootId === null) make('style', '', document.head).textContent = styleSheet;
+      rootId = id;
+    },
     open: function (handle, width, height) {
-      var root = document.getElementById('quirel');
-      root.textContent = '';
-      heading = make('h1', '', root);
-      heading.id = 'quirel-caption';
-      var dialog = make('div', 'dialog', root);
+      var shownIn = root();
+      shownIn.textContent = '';
+      heading = make('h1', 'caption', shownIn);
+      heading.id = rootId + '-caption';
+      var dialog = make('div', 'dialog', shownIn);
       dialog.setAttribute('role', 'dialog');
       dialog.setAttribute('aria-labelledby', heading.id);
       dialog.style.width = width + 'px';
@@ -137,27 +139,54 @@ var QuirelPage = (function () {
       dialogHandle = handle;
       lastLabel = null;
     },
-    addControl: function (handle, kind, id, style, x, y, width, height, lineHeight) {
-      var tag = kind === kinds.edit ? 'input' : 'div';
-      var name = kind === kinds.edit ? 'field' : kind === kinds.listBox ? 'list' : 'label';
-      var element = make(tag, name, elements[dialogHandle]);
-      element.style.cssText = 'left:' + x + 'px;top:' + y + 'px;width:' + width + 'px;height:' + height + 'px';
-      if (id > 0) element.dataset.id = String(id);
-      if (kind === kinds.label) {
-        element.id = 'quirel-label-' + (handle >>> 0);
-        if (style & styles.center) element.style.textAlign = 'center';
-        lastLabel = element.id;
-      } else {
-        // A control is named by the label before it, as the dialog manager
-        // finds a control's mnemonic.
-        if (lastLabel) element.setAttribute('aria-labelledby', lastLabel);
-        if (kind === kinds.edit) addField(handle, style, element); else addList(handle, element, lineHeight);
-        element.addEventListener('focus', function () { _quirelUserFocused(handle); });
-      }
-      elements[handle] = element;
+    addField: function (handle, id, rect, rightAligned, digitsOnly, tabStop) {
+      var element = addControl(handle, 'input', 'field', id, rect);
+      element.type = 'text';
+      element.spellcheck = false;
+      element.autocomplete = 'off';
+      element.tabIndex = tabStop ? 0 : -1;
+      if (rightAligned) element.style.textAlign = 'right';
+      if (digitsOnly) element.inputMode = 'numeric';
+      element.addEventListener('input', function (event) {
+        var pasting = /^insertFrom(Paste|Drop)/.test(event.inputType || '') ? 1 : 0;
+        var caret = withText(element.value, function (text) {
+          return _pageUserTyped(handle, text, element.selectionStart, pasting);
+        });
+        element.setSelectionRange(caret, caret);
+      });
+    },
+    addList: function (handle, id, rect, lineHeight) {
+      var element = addControl(handle, 'div', 'list', id, rect);
+      element.setAttribute('role', 'listbox');
+      element.tabIndex = -1;
+      element.lines = make('div', 'lines', element);
+      element.lineHeight = lineHeight;
+      element.style.setProperty('--line', lineHeight + 'px');
+      element.addEventListener('click', function (event) {
+        var line = event.target.closest('[role=option]');
+        if (line) _pageUserSelected(handle, lineIndex(element, line));
+      });
+      element.addEventListener('dblclick', function (event) {
+        var line = event.target.closest('[role=option]');
+        if (line) _pageUserDoubleClicked(handle, lineIndex(element, line));
+      });
+      element.addEventListener('keydown', function (event) {
+        var count = element.lines.children.length;
+        if (!(event.key in listKeys) || count === 0) return;
+        event.preventDefault();
+        var now = shownSelection(handle);
+        var next = Math.max(0, Math.min(count - 1, (now < 0 ? 0 : now + listKeys[event.key])));
+        _pageUserSelected(handle, next);
+      });
+    },
+    addLabel: function (handle, id, rect, centered) {
+      var element = addControl(handle, 'div', 'label', id, rect);
+      element.id = rootId + '-label-' + (handle >>> 0);
+      if (centered) element.style.textAlign = 'center';
+      lastLabel = element.id;
     },
     close: function () {
-      document.getElementById('quirel').textContent = '';
+      root().textContent = '';
       elements = {};
       dialogHandle = 0;
     },
@@ -182,7 +211,7 @@ var QuirelPage = (function () {
         if (!line) {
           line = make('div', '', lines);
           line.setAttribute('role', 'option');
-          line.id = 'quirel-line-' + (handle >>> 0) + '-' + i;
+          line.id = rootId + '-line-' + (handle >>> 0) + '-' + i;
         }
         if (line.textContent !== texts[i]) line.textContent = texts[i];
         line.setAttribute('aria-selected', 'false');
@@ -210,8 +239,7 @@ var QuirelPage = (function () {
       if (element && document.activeElement !== element) element.focus({ preventScroll: true });
     },
     alert: function (caption, text) {
-      var root = document.getElementById('quirel');
-      var message = make('p', 'alert', root);
+      var message = make('p', 'alert', root());
       message.setAttribute('role', 'alert');
       message.textContent = text;
       // Without a dialog the message is all the page shows.
