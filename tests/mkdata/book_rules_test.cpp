@@ -36,17 +36,38 @@ TEST(PrintedPages, FollowLabelsOffsetsAndRanges) {
   middle.lastPrinted = 3;
   middle.leftOut = {{3, 3}};
   const LabelCase cases[] = {
-      {{"i", "ii", "IV", "1", "2"}, {}, {0, 0, 0, 1, 2}},          // roman front matter left out
+      {{"i", "IV", "1", "2", "3"}, {}, {0, 0, 1, 2, 3}},           // roman front matter left out
       {{"1", "2", "A-1", "B", "3"}, {}, {1, 2, 0, 0, 3}},          // appendix labels left out
       {{"", "", "iii", ""}, {}, {1, 2, 0, 4}},                     // no label: the PDF page
       {{"1", "2", "3", "4"}, offset2, {0, 0, 1, 2}},               // an offset: PDF page minus offset
       {{"i", "1", "2", "3"}, middle, {0, 0, 2, 0}},                // range and a page left out by hand
       {{"1798", "1799", "1800"}, {}, {}},                          // above the last data page: refused
       {{"1798", "1799", "1800"}, upTo1799, {1798, 1799, 0}},       // unless a last page is chosen
-      {{"i", "ii"}, {}, {}},                                       // nothing left to index
-      {{"0", "007", "1234567"}, {}, {0, 7, 0}},
+      {{"i", "1", "3"}, middle, {}},                               // nothing left to index
+      {{"0", "007", "1234567", "8", "9"}, {}, {0, 7, 0, 8, 9}},
+      {{"1", "i", "ii", "1", "2", "3"}, {}, {0, 0, 0, 1, 2, 3}},   // a title page numbered 1 gives way to the body
+      {{"1", "2", "i", "1", "2", "3"}, {}, {0, 0, 0, 1, 2, 3}},
+      {{"1", "2", "3", "1", "2"}, {}, {1, 2, 3, 0, 0}},            // a part numbered again from 1
+      {{"T-1", "X-12", "1", "2", "3"}, {}, {0, 0, 1, 2, 3}},       // labels with a prefix
+      {{"i", "ii", "iii", "iv"}, {}, {1, 2, 3, 4}},                // all roman: the PDF's numbers
+      {{"1", "2", "1", "2", "1", "2"}, {}, {0, 0, 0, 0, 1, 2}},    // equal runs: the later one
   };
   for (const LabelCase& c : cases) EXPECT_EQ(printedPages(c), c.printedOf) << c.labels.front();
+}
+
+// Every page labelled alike, or each with its own prefixed label: one page
+// keeps the number, the rest are counted, at no great cost.
+TEST(PrintedPages, ManyPagesOfOneLabelGiveOneRun) {
+  PrintedPages pages;
+  std::string reason;
+  std::vector<std::string> labels(5000, "7");
+  labels.push_back("8");
+  for (int i = 0; i < 5000; ++i) labels.push_back("X-" + std::to_string(i));
+  ASSERT_TRUE(choosePrintedPages(labels, {}, pages, reason)) << reason;
+  EXPECT_EQ(std::count(pages.printedOf.begin(), pages.printedOf.end(), 0), 10001 - 2);
+  EXPECT_EQ(pages.printedOf[4999], 7);
+  EXPECT_EQ(pages.printedOf[5000], 8);
+  EXPECT_EQ(pages.repeatedLabelPages, 4999);
 }
 
 // Two lines of a page as poppler gives them, and the words they yield.

@@ -1,5 +1,8 @@
 #include "text_codec.h"
 
+#include <glib.h>
+
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -41,6 +44,23 @@ std::string encodeUtf8(const std::u32string& codePoints) {
   std::string text;
   for (char32_t c : codePoints) appendUtf8(text, c);
   return text;
+}
+
+// GLib's tables are Unicode's own; poppler brings GLib along.
+std::string composedUtf8(const std::string& text) {
+  gchar* normal = g_utf8_normalize(text.data(), static_cast<gssize>(text.size()), G_NORMALIZE_NFC);
+  if (normal == nullptr) return text;  // not UTF-8: left for the caller's checks
+  std::string result = normal;
+  g_free(normal);
+  return result;
+}
+
+std::u32string composed(const std::u32string& text) {
+  const bool plain = std::all_of(text.begin(), text.end(), [](char32_t c) { return c < 0x300; });
+  if (plain) return text;
+  std::u32string result;
+  std::size_t bad = 0;
+  return decodeUtf8(composedUtf8(encodeUtf8(text)), result, bad) ? result : text;
 }
 
 unsigned char nearestCp1252Byte(char32_t codePoint) {
