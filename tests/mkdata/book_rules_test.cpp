@@ -118,13 +118,24 @@ bool droppedAsRunningLine(const EdgeCase& c) {
     const std::string digits = std::to_string(p);
     const std::u32string number(digits.begin(), digits.end());
     if (line.find(U'#') != std::u32string::npos) line.replace(line.find(U'#'), 1, number);
-    PdfPage page{std::to_string(p), {U"a" + number, U"b" + number, U"mitten", U"c" + number, U"d" + number}};
+    const std::u32string own(1, U'a' + static_cast<char32_t>(p));  // no two pages alike
+    PdfPage page{std::to_string(p), {U"a" + own, U"b" + own, U"mitten", U"c" + own, U"d" + own}};
     const bool here = std::find(c.onPages.begin(), c.onPages.end(), p) != c.onPages.end();
     if (here) page.lines.insert(c.atTop ? page.lines.begin() : page.lines.end(), line);
     pages.push_back(page);
     printedOf.push_back(p);
   }
   return bodyText(pages, printedOf).lines.size() == 60;
+}
+
+// A word divided at the foot of a page, its rest on the next page after a
+// repeated table header: the word is whole, on the page where it starts.
+TEST(BookWords, AWordDividedAcrossPagesJoinsTheNextPagesBody) {
+  const std::vector<BookLine> lines = {{7, U"Paket Größe"}, {7, U"Das Kernel-"}, {8, U"Paket Größe"},
+                                       {8, U"Image ist groß"}};
+  std::string words;
+  for (const ScannedWord& word : scanWords(lines)) words += " " + word.word + "@" + std::to_string(word.page);
+  EXPECT_EQ(words, " Paket@7 Größe@7 Das@7 Paket@8 Größe@8 Kernel-Image@7 ist@8 groß@8");
 }
 
 TEST(BookWords, RunningHeadsAndFootersAreRecurringEdgeLines) {
@@ -136,6 +147,10 @@ TEST(BookWords, RunningHeadsAndFootersAreRecurringEdgeLines) {
       {U"Es basiert auf QDialog.", false, {3, 4, 5}, false},              // text that ends a few pages
       {U"Der obige Code ergab dieses Beispiel:", true, {1, 3, 6, 8, 11, 12}, false},  // six, but with gaps
       {U"Tabelle # zeigt die 12 Achsen und ihre Grenzen im Betrieb", true, {7}, false},  // too long
+      {U"12/8/26, 10:2# AM Das Buch", false, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, true},  // Chromium's date
+      {U"file:///home/buch.html #/12", false, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, true},
+      {U"Kapitel 3 Grundlagen #", true, {2, 3, 4}, true},                  // a chapter's number in the head
+      {U"Kapitel # Grundlagen", true, {3, 5, 7, 9, 11}, true},             // odd pages, the number the page's
   };
   for (const EdgeCase& c : cases) EXPECT_EQ(droppedAsRunningLine(c), c.dropped) << encodeUtf8(c.line);
 }

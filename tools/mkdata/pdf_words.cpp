@@ -44,17 +44,24 @@ std::vector<std::u32string> tokens(const std::u32string& line) {
 
 std::u32string asU32(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
 
-// The line with the page's own number (and label) masked: what a running
-// head or footer has in common from page to page.
-std::u32string folioMasked(const std::u32string& line, const std::u32string& label, int printed) {
-  const std::u32string number = printed > 0 ? asU32(std::to_string(printed)) : U"";
-  std::u32string masked;
+// The line's shape, what a running head or footer keeps from page to
+// page: every run of digits masked (the page's number, a chapter's, a date,
+// "10/59") and the page's label too (a roman one).
+std::u32string shapeOf(const std::u32string& line, const std::u32string& label) {
+  std::u32string shape;
   for (const std::u32string& word : tokens(line)) {
-    const bool folio = (!number.empty() && word == number) || (!label.empty() && word == label);
-    masked += folio ? std::u32string(1, folioMark) : word;
-    masked += U' ';
+    if (!label.empty() && word == label) {
+      shape += folioMark;
+    } else {
+      for (char32_t c : word) {
+        const bool digit = c >= U'0' && c <= U'9';
+        if (!digit) shape += c;
+        if (digit && (shape.empty() || shape.back() != folioMark)) shape += folioMark;
+      }
+    }
+    shape += U' ';
   }
-  return masked;
+  return shape;
 }
 
 bool holdsFolio(const std::u32string& line, const std::u32string& label, int printed) {
@@ -86,12 +93,6 @@ std::u32string labelOf(const PdfPage& page) {
   return decodeUtf8(page.label, label, bad) ? label : U"";
 }
 
-// The forms under which an edge line recurs: with the page's number
-// masked, and as it stands (a chapter number may equal a page's number).
-std::vector<std::u32string> formsOf(const std::u32string& line, const std::u32string& label, int printed) {
-  return {folioMasked(line, label, printed), folioMasked(line, U"", 0)};
-}
-
 // Whether the pages on which an edge line stands (ascending PDF page
 // indexes, the last one just added) make it a running head or footer. One
 // with the page number recurs on three pages within five. One without,
@@ -108,14 +109,12 @@ bool recursAsRunningLine(const std::vector<std::size_t>& seen, bool withFolio, s
   return run == 6 || (n >= 3 && 2 * n > pageCount);
 }
 
-std::set<std::u32string> recurringEdgeLines(const std::vector<PdfPage>& pages, const std::vector<int>& printedOf) {
+std::set<std::u32string> recurringEdgeLines(const std::vector<PdfPage>& pages) {
   std::map<std::u32string, std::vector<std::size_t>> pagesOf;
   for (std::size_t p = 0; p < pages.size(); ++p) {
     for (std::size_t i : edgeLines(pages[p])) {
-      for (const std::u32string& form : formsOf(pages[p].lines[i], labelOf(pages[p]), printedOf[p])) {
-        std::vector<std::size_t>& seen = pagesOf[form];
-        if (seen.empty() || seen.back() != p) seen.push_back(p);
-      }
+      std::vector<std::size_t>& seen = pagesOf[shapeOf(pages[p].lines[i], labelOf(pages[p]))];
+      if (seen.empty() || seen.back() != p) seen.push_back(p);
     }
   }
   std::set<std::u32string> recurring;
@@ -149,9 +148,7 @@ std::set<std::size_t> runningLines(const PdfPage& page, int printed, const std::
   std::set<std::size_t> running;
   for (std::size_t i : edges) {
     const bool outermost = i == edges.front() || i == edges.back();
-    const std::vector<std::u32string> forms = formsOf(page.lines[i], label, printed);
-    if ((outermost && holdsFolio(page.lines[i], label, printed)) || recurring.count(forms[0]) != 0 ||
-        recurring.count(forms[1]) != 0)
+    if ((outermost && holdsFolio(page.lines[i], label, printed)) || recurring.count(shapeOf(page.lines[i], label)) != 0)
       running.insert(i);
   }
   return running;
@@ -194,7 +191,7 @@ bool isContentsPage(const PdfPage& page) {
 
 BodyText bodyText(const std::vector<PdfPage>& pages, const std::vector<int>& printedOf) {
   assert(pages.size() == printedOf.size());
-  const std::set<std::u32string> recurring = recurringEdgeLines(pages, printedOf);
+  const std::set<std::u32string> recurring = recurringEdgeLines(pages);
   BodyText body;
   for (std::size_t p = 0; p < pages.size(); ++p) {
     if (printedOf[p] == 0) continue;
