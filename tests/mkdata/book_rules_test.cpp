@@ -8,6 +8,7 @@
 #include "outline_headings.h"
 #include "page_labels.h"
 #include "pdf_words.h"
+#include "printed_headings.h"
 #include "text_codec.h"
 #include "word_scanner.h"
 
@@ -173,24 +174,27 @@ struct OutlineCase {
 
 std::string headingsOf(const OutlineCase& c, bool skipTop) {
   const std::vector<int> printedOf = {0, 1, 2, 3, 4, 5};  // PDF page 1 is front matter
+  const std::vector<PdfPage> pages = {{"i", {}}, {"1", {U"1", U"1 Grundlagen"}}, {"2", {}}, {"3", {}},
+                                      {"4", {}}, {"5", {}}};
   std::vector<std::string> notes;
   std::string text;
-  for (const OutlineHeading& h : outlineHeadings(c.outline, skipTop, printedOf, notes))
+  for (const OutlineHeading& h : outlineHeadings(c.outline, skipTop, pages, printedOf, notes))
     text += (text.empty() ? "" : "|") + std::to_string(h.page) + " " + std::to_string(h.level) + " " + h.title;
   return text;
 }
 
-TEST(BookHeadings, LevelsNumberingAndLeftOutEntries) {
+TEST(BookHeadings, LevelsTitlesAndLeftOutEntries) {
   const OutlineCase cases[] = {
       {{{1, "Grundlagen", 2}, {2, "Spindeln", 2}, {3, "Drehzahl", 3}, {4, "Zu tief", 3}, {2, "Achsen", 4},
         {1, "Aufbau", 5}},
-       "1 1 1. Grundlagen|1 2 1.1 Spindeln|2 3 1.1.1 Drehzahl|3 2 1.2 Achsen|4 1 2. Aufbau"},
-      {{{1, "3 Grundlagen", 2}, {2, "3.4 Spindeln", 3}}, "1 1 3 Grundlagen|2 2 3.4 Spindeln"},
+       "1 1 1 Grundlagen|1 2 Spindeln|2 3 Drehzahl|3 2 Achsen|4 1 Aufbau"},  // the page prints "1 Grundlagen"
+      {{{1, "3 Grundlagen", 3}, {2, "3.4 Spindeln", 3}}, "2 1 3 Grundlagen|2 2 3.4 Spindeln"},
       {{{1, "Inhaltsverzeichnis", 1}, {1, "Vorn", 1}, {1, "Grundlagen", 2}, {1, "Index", 6}, {2, "A", 6}},
-       "1 1 1. Grundlagen"},
-      {{{1, "Grundlagen\tund  Aufbau \u2192", 2}}, "1 1 1. Grundlagen und Aufbau >"},
-      {{{1, "Später", 4}, {1, "Früher", 2}}, "3 1 1. Später"},
-      {{{2, "Waise", 2}, {1, "Kapitel", 2}, {3, "Ohne Abschnitt", 3}, {2, "Abschnitt", 3}}, "1 1 1. Kapitel|2 2 1.1 Abschnitt"},
+       "1 1 1 Grundlagen"},
+      {{{1, "Aufbau", 2}, {2, "Inhaltsverzeichnis", 3}, {3, "Einträge", 3}}, "1 1 Aufbau|2 2 Inhaltsverzeichnis|2 3 Einträge"},
+      {{{1, "Grundlagen\tund  Aufbau \u2192", 3}}, "2 1 Grundlagen und Aufbau >"},
+      {{{1, "Später", 4}, {1, "Früher", 2}}, "3 1 Später"},
+      {{{2, "Waise", 2}, {1, "Kapitel", 2}, {3, "Ohne Abschnitt", 3}, {2, "Abschnitt", 3}}, "1 1 Kapitel|2 2 Abschnitt"},
   };
   for (const OutlineCase& c : cases) EXPECT_EQ(headingsOf(c, false), c.headings) << c.outline.front().title;
 }
@@ -205,7 +209,35 @@ TEST(BookHeadings, PartLevelIsRecognisedAndSkipped) {
   EXPECT_TRUE(topLevelHoldsParts(parts, pages));
   EXPECT_TRUE(topLevelHoldsParts(barePartPage, pages));
   EXPECT_FALSE(topLevelHoldsParts(chapters, pages));
-  EXPECT_EQ(headingsOf({parts, ""}, true), "1 1 1. Spindeln|1 2 1.1 Drehzahl|2 1 2. Achsen");
+  EXPECT_EQ(headingsOf({parts, ""}, true), "1 1 Spindeln|1 2 Drehzahl|2 1 Achsen");
+}
+
+// A title as the outline gives it, the lines of its page, and the heading
+// as the page prints it ("-" when the page does not print it as one).
+struct PrintedCase {
+  const char* title;
+  std::vector<std::u32string> lines;
+  const char* printed;
+};
+
+TEST(BookHeadings, TitlesAreTakenAsThePagePrintsThem) {
+  const PrintedCase cases[] = {
+      {"Eine Quelldatei ubersetzen", {U"15", U"2.1 Eine Quelldatei übersetzen", U"Text"}, "2.1 Eine Quelldatei übersetzen"},
+      {"Tonhohen", {U"Kapitel 3: Übliche Notation 27", U"3.1.2 Tonhöhen"}, "3.1.2 Tonhöhen"},
+      {"Das Debian-Labyrinth", {U"A.1 Das Debian-Labyrinth"}, "A.1 Das Debian-Labyrinth"},
+      {"GNU/Linux-Lehrstunde", {U"Kapitel 1", U"GNU/Linux-Lehrstunde", U"Ich denke"}, "Kapitel 1 GNU/Linux-Lehrstunde"},
+      {"Installing", {U"1", U"Installing"}, "Installing"},                     // "1" is the page's number
+      {"\"Warum su\"", {U"4.5.3 \u201DWarum su\u201D"}, "4.5.3 \u201DWarum su\u201D"},
+      {"Über das Einbinden anderer Partitionen", {U"9.6.14 Über das Einbinden anderer Partitio-", U"nen"},
+       "9.6.14 Über das Einbinden anderer Partitionen"},
+      {"Pakete in stable-backports", {U"5.1 Pakete in stable-", U"backports"}, "5.1 Pakete in stable-backports"},
+      {"Grundlagen", {U"Das sind die Grundlagen"}, "-"},                     // within a sentence
+      {"Grundlagen", {U"Kapitel 3 Grundlagen 27"}, "-"},                      // a running head
+  };
+  for (const PrintedCase& c : cases) {
+    std::string printed;
+    EXPECT_EQ(findPrintedHeading(c.title, {"1", c.lines}, printed) ? printed : "-", c.printed) << c.title;
+  }
 }
 
 }  // namespace

@@ -186,7 +186,7 @@ bool collectBookData(PdfBook& book, const BookOptions& options, BookData& data, 
   }
   const bool skipTop = options.parts == PartLevel::skip ||
                        (options.parts == PartLevel::detect && topLevelHoldsParts(book.outline, book.pages));
-  data.headings = outlineHeadings(book.outline, skipTop, data.printedOf, data.notes);
+  data.headings = outlineHeadings(book.outline, skipTop, book.pages, data.printedOf, data.notes);
   data.report += ", " + std::to_string(body.contentsPages) + " contents pages found by their dot leaders; " +
                  std::to_string(body.edgeLinesDropped) + " running heads and footers; words scanned " +
                  std::to_string(scanned.size()) + ", entries " + std::to_string(data.words.size()) +
