@@ -55,9 +55,22 @@ std::string composedUtf8(const std::string& text) {
   return result;
 }
 
+namespace {
+
+// Whether NFC can change a character: a combining mark, a Hangul jamo, or
+// one that stands for another alone (the Ångström sign for "Å").
+bool composesOrChanges(char32_t c) {
+  if (c < 0x300) return false;
+  gunichar a = 0, b = 0;
+  const auto u = static_cast<gunichar>(c);
+  return g_unichar_combining_class(u) != 0 || (c >= 0x1100 && c <= 0x11FF) ||
+         (g_unichar_decompose(u, &a, &b) && b == 0);
+}
+
+}  // namespace
+
 std::u32string composed(const std::u32string& text) {
-  const bool plain = std::all_of(text.begin(), text.end(), [](char32_t c) { return c < 0x300; });
-  if (plain) return text;
+  if (std::none_of(text.begin(), text.end(), composesOrChanges)) return text;
   std::u32string result;
   std::size_t bad = 0;
   return decodeUtf8(composedUtf8(encodeUtf8(text)), result, bad) ? result : text;
