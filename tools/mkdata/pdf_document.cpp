@@ -1,5 +1,7 @@
 #include "pdf_document.h"
 
+#include <algorithm>
+#include <cassert>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -98,4 +100,23 @@ bool readPdfBook(const std::string& path, PdfBook& book, std::string& reason) {
   for (int i = 0; i < document->pages(); ++i) book.pages.push_back(pageOf(*document, i));
   outlineReader.join();
   return outlineRead || (reason = path + ": " + outlineReason, false);
+}
+
+void readPdfStyledWords(const std::string& path, std::size_t first, std::size_t end,
+                        std::vector<std::vector<PdfStyledWord>>& pages) {
+  assert(first <= end && end <= pages.size());
+  std::unique_ptr<poppler::document> document(poppler::document::load_from_file(path));
+  if (!document || document->is_locked()) return;
+  end = std::min(end, static_cast<std::size_t>(document->pages()));
+  for (std::size_t i = first; i < end; ++i) {
+    std::unique_ptr<poppler::page> page(document->create_page(static_cast<int>(i)));
+    if (!page) continue;
+    // The boxes' heights, not their fonts' sizes: fonts cost half as much
+    // again to read, and the heights tell the same.
+    for (const poppler::text_box& box : page->text_list()) {
+      std::u32string text;
+      std::size_t bad = 0;
+      if (decodeUtf8(utf8Of(box.text()), text, bad)) pages[i].push_back({text, box.bbox().height(), box.bbox().top()});
+    }
+  }
 }

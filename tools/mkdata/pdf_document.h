@@ -39,6 +39,20 @@ struct PdfBook {
 // or cannot be read.
 bool readPdfBook(const std::string& path, PdfBook& book, std::string& reason);
 
+// A word as its page sets it, for headings found by their typography.
+struct PdfStyledWord {
+  std::u32string text;
+  double size;                       // the height of its box, in points: its type's size
+  double top;                        // of its box, from the page's top
+};
+
+// The words of PDF pages first + 1 to end (pages[first] to pages[end - 1],
+// which must be there) with their type, read again from the file: for a
+// book whose headings must come from its typography. Two threads may read
+// two ranges at once.
+void readPdfStyledWords(const std::string& path, std::size_t first, std::size_t end,
+                        std::vector<std::vector<PdfStyledWord>>& pages);
+
 // The outline alone, from the file's bytes (poppler's C++ binding gives no
 // destinations, so this goes through its GLib binding).
 bool readPdfOutline(const std::string& bytes, std::vector<PdfOutlineEntry>& outline, std::string& reason);
