@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "contents_headings.h"
 #include "text_codec.h"
 
 namespace {
@@ -132,13 +133,9 @@ std::set<std::u32string> recurringEdgeLines(const std::vector<PdfPage>& pages) {
 }
 
 bool isContentsLine(const std::u32string& line) {
-  const std::size_t end = line.find_last_not_of(U' ');
-  if (end == std::u32string::npos) return false;
-  std::size_t digits = end + 1;
-  while (digits > 0 && line[digits - 1] >= U'0' && line[digits - 1] <= U'9') --digits;
-  if (digits == end + 1) return false;
-  const std::u32string before = line.substr(0, digits);
-  return before.find(U". . .") != std::u32string::npos || before.find(U"...") != std::u32string::npos;
+  std::u32string title;
+  int page = 0;
+  return dotLeaderEntry(line, title, page);
 }
 
 // The indexes of a page's running heads and footers.
