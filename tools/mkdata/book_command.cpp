@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "book_description.h"
+#include "contents_headings.h"
 #include "file_output.h"
 #include "index/word_index.h"
 #include "outline_headings.h"
@@ -13,6 +14,7 @@
 #include "producer/data_producer.h"
 #include "text_codec.h"
 #include "tsv_files.h"
+#include "typography_headings.h"
 #include "word_tally.h"
 
 const char bookUsage[] =
@@ -171,6 +173,17 @@ bool choosePages(const PdfBook& book, const BookOptions& options, BookData& data
   return true;
 }
 
+// Where the headings come from: the outline; without one, the book's own
+// contents pages; failing those, its typography. The outline is made of
+// the latter two when they are used.
+const char* headingSource(PdfBook& book, const std::string& pdfPath, const std::vector<int>& printedOf) {
+  if (!book.outline.empty()) return "the outline";
+  book.outline = contentsOutline(book.pages, printedOf);
+  if (!book.outline.empty()) return "the contents pages";
+  book.outline = typographyOutline(styledWords(pdfPath, book.pages.size()), printedOf);
+  return "the typography";
+}
+
 bool collectBookData(PdfBook& book, const BookOptions& options, BookData& data, std::string& reason) {
   composeBookText(book);
   settleOutlinePages(book.outline, book.pages);
@@ -184,13 +197,14 @@ bool collectBookData(PdfBook& book, const BookOptions& options, BookData& data, 
              std::to_string(fewestDistinctWords);
     return false;
   }
+  const char* const source = headingSource(book, options.pdfPath, data.printedOf);
   const bool skipTop = options.parts == PartLevel::skip ||
                        (options.parts == PartLevel::detect && topLevelHoldsParts(book.outline, book.pages));
   data.headings = outlineHeadings(book.outline, skipTop, book.pages, data.printedOf, data.notes);
   data.report += ", " + std::to_string(body.contentsPages) + " contents pages found by their dot leaders; " +
                  std::to_string(body.edgeLinesDropped) + " running heads and footers; words scanned " +
                  std::to_string(scanned.size()) + ", entries " + std::to_string(data.words.size()) +
-                 ", headings " + std::to_string(data.headings.size()) +
+                 ", headings " + std::to_string(data.headings.size()) + " from " + source +
                  (skipTop ? " (top outline level skipped as parts)" : "");
   return true;
 }
@@ -250,7 +264,8 @@ int bookCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
   std::string reason;
   const bool done = readPdfBook(options.pdfPath, book, reason) &&
                     (hasTextLayer(book) || (reason = options.pdfPath + ": the PDF has no text layer", false)) &&
-                    (collectBookData(book, options, data, reason) || (reason = options.pdfPath + ": " + reason, false)) &&
+                    (collectBookData(book, options, data, reason) ||
+                     (reason = options.pdfPath + ": " + reason, false)) &&
                     writeBookFiles(book, options, data, reason);
   if (!done) {
     err << reason << '\n';
