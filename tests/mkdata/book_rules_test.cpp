@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "contents_headings.h"
 #include "outline_headings.h"
 #include "page_labels.h"
 #include "pdf_words.h"
@@ -237,6 +238,42 @@ TEST(BookHeadings, TitlesAreTakenAsThePagePrintsThem) {
   for (const PrintedCase& c : cases) {
     std::string printed;
     EXPECT_EQ(findPrintedHeading(c.title, {"1", c.lines}, printed) ? printed : "-", c.printed) << c.title;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A book without an outline: its contents pages, as lines of pages, and
+// the outline made of them ("depth title PDF page" joined by "|").
+struct ContentsCase {
+  std::vector<PdfPage> pages;
+  const char* outline;
+};
+
+TEST(BookHeadings, ContentsPagesStandInForTheOutline) {
+  const std::u32string leader = U" . . . . . . . ";
+  const PdfPage dotLeaders{"i", {U"Inhalt", U"1 Grundlagen" + leader + U"1", U"1.1 Spindeln" + leader + U"1",
+                                 U"1.1.1 Drehzahl" + leader + U"2", U"2 Aufbau" + leader + U"2", U"Index" + leader + U"9"}};
+  const PdfPage list{"1", {U"Table of Contents", U"1. Grundlagen", U"1.1. Spindeln", U"Fu\u00DFzeile 1/9",
+                           U"2. Aufbau", U"Ein Satz, der folgt."}};
+  const ContentsCase cases[] = {
+      {{dotLeaders, {"1", {}}, {"2", {}}}, "1 1 Grundlagen 2|2 1.1 Spindeln 2|3 1.1.1 Drehzahl 3|1 2 Aufbau 3"},
+      {{list, {"2", {U"1. Grundlagen", U"Text", U"1.1. Spindeln"}}, {"3", {U"Text"}}, {"4", {U"Text", U"2. Aufbau"}}},
+       "1 1. Grundlagen 2|2 1.1. Spindeln 2|1 2. Aufbau 4"},
+      {{list, {"2", {U"Nichts davon"}}}, ""},                               // entries no page prints
+      {{{"1", {U"Inhalt", U"1. Grundlagen", U"2. Aufbau", U"1. Grundlagen", U"Text", U"2. Aufbau"}}},
+       "1 1. Grundlagen 1|1 2. Aufbau 1"},                                  // the body begins on its page
+      {{{"1", {U"Der Inhalt", U"1. Grundlagen"}}, {"2", {U"1. Grundlagen"}}}, ""},  // no contents title
+  };
+  for (const ContentsCase& c : cases) {
+    std::vector<int> printedOf;
+    for (std::size_t p = 0; p < c.pages.size(); ++p) printedOf.push_back(c.pages[p].label == "i" ? 0 : static_cast<int>(p));
+    std::string text;
+    for (const PdfOutlineEntry& e : contentsOutline(c.pages, printedOf))
+      text += (text.empty() ? "" : "|") + std::to_string(e.depth) + " " + e.title + " " + std::to_string(e.pdfPage);
+    EXPECT_EQ(text, c.outline) << c.pages.front().lines.front().size();
   }
 }
 

@@ -66,8 +66,11 @@ void addDotLeaderEntries(const PdfPage& page, const std::map<int, int>& pdfPageO
 }
 
 // The numbered entries of a contents list that begins after line `at` of
-// page p; p and at are left after its last entry.
-std::vector<std::u32string> listEntries(const std::vector<PdfPage>& pages, std::size_t& p, std::size_t& at) {
+// page p, up to the first line that is no entry after a few that are not,
+// or to its first entry printed again as the body's first heading; p and
+// at are left at its last line, `body` at the page where the body begins.
+std::vector<std::u32string> listEntries(const std::vector<PdfPage>& pages, std::size_t& p, std::size_t& at,
+                                        std::size_t& body) {
   std::vector<std::u32string> entries;
   std::size_t since = 0;  // lines since the last entry
   for (std::size_t q = p, i = at + 1; q < pages.size() && since <= linesBetweenEntries; ++q, i = 0) {
@@ -76,10 +79,12 @@ std::vector<std::u32string> listEntries(const std::vector<PdfPage>& pages, std::
         ++since;
         continue;
       }
+      if (!entries.empty() && trimmed(pages[q].lines[i]) == entries.front()) return body = q, entries;
       entries.push_back(trimmed(pages[q].lines[i]));
       since = 0;
       p = q;
       at = i;
+      body = q + 1;
     }
   }
   return entries;
@@ -122,8 +127,9 @@ std::vector<PdfOutlineEntry> contentsOutline(const std::vector<PdfPage>& pages, 
     }
     for (std::size_t at = 0; at < pages[p].lines.size(); ++at) {
       if (!isContentsTitle(pages[p].lines[at])) continue;
-      const std::vector<std::u32string> entries = listEntries(pages, p, at);
-      placeListEntries(entries, pages, p + 1, outline);
+      std::size_t body = p + 1;
+      const std::vector<std::u32string> entries = listEntries(pages, p, at, body);
+      placeListEntries(entries, pages, body, outline);
     }
   }
   return outline;
