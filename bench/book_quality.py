@@ -7,12 +7,14 @@ Usage: book_quality.py TOOL NAME PDF WORK_DIR [--html FILE]... [-- BOOK_OPTIONS]
 The first prints one JSON line with the figures of the book, the second the
 table of bench/RESULTS.md from such lines, and the examples of each fault.
 
-Everything this script knows of a page it reads for itself: the words and
-their places from `pdftotext -bbox-layout`, the page labels and the outline
+Everything this script knows of a page it reads for itself: the words from
+`pdftotext -raw`, their places from `pdftotext -bbox-layout`, the page labels and the outline
 through poppler's GLib binding (python3-gi), running heads and footers by
 their place on the page. It shares no rule with the tool, so that it can
 find the tool's faults.
 """
+import collections
+import itertools
 import json
 import random
 import re
@@ -67,13 +69,13 @@ class Line:
 
 
 def read_bbox_pages(pdf):
-    """Each page's lines with their places, from pdftotext -bbox-layout."""
+    """Each page's lines with their places, from pdftotext -bbox-layout, in
+    its reading order (a table's cell keeps its lines together)."""
     raw = subprocess.run(["pdftotext", "-bbox-layout", "-enc", "UTF-8", pdf, "-"], check=True,
                          capture_output=True).stdout.decode("utf-8", "replace")
     raw = re.sub(r"[\x00-\x08\x0b\x0c\x0e-\x1f]", " ", raw)
     root = ElementTree.fromstring(raw)
-    return [sorted((Line(l) for l in page.iter(NS + "line")), key=lambda l: (l.top, l.bottom))
-            for page in root.iter(NS + "page")]
+    return [[Line(l) for l in page.iter(NS + "line")] for page in root.iter(NS + "page")]
 
 
 def masked(text):
@@ -85,7 +87,7 @@ def edge_bands(lines):
     those level with its last one."""
     if not lines:
         return [], []
-    first, last = lines[0], max(lines, key=lambda l: l.bottom)
+    first, last = min(lines, key=lambda l: l.top), max(lines, key=lambda l: l.bottom)
     top = [l for l in lines if abs(l.top - first.top) < 2]
     bottom = [l for l in lines if abs(l.bottom - last.bottom) < 2 and l not in top]
     return top, bottom
@@ -97,6 +99,12 @@ def gap_around(band, lines):
     top, bottom = min(l.top for l in band), max(l.bottom for l in band)
     gaps = [max(l.top - bottom, top - l.bottom) for l in others]
     return min(gaps) if gaps else 0
+
+
+def runs_over_pages(on):
+    """Three pages near each other (a chapter's pages, every one or every
+    other), not a chapter opener's label that comes back now and then."""
+    return any(on[i + 2] - on[i] <= 4 for i in range(len(on) - 2))
 
 
 def running_lines(pages):
@@ -114,7 +122,7 @@ def running_lines(pages):
         for where, band in bands:
             for line in band:
                 shapes.setdefault((where, round(line.top), masked(line.text)), set()).add(number)
-    recurring = {key for key, on in shapes.items() if len(on) >= 3}
+    recurring = {key for key, on in shapes.items() if runs_over_pages(sorted(on))}
     running = []
     for bands in apart:
         found = set()
@@ -125,13 +133,31 @@ def running_lines(pages):
     return running
 
 
+def read_raw_pages(pdf):
+    """Each page's lines in the order the PDF sets its text (pdftotext -raw),
+    as poppler reads a page for a search."""
+    raw = subprocess.run(["pdftotext", "-raw", "-enc", "UTF-8", pdf, "-"], check=True,
+                         capture_output=True).stdout.decode("utf-8", "replace")
+    return [[nfc(line) for line in page.split("\n")] for page in raw.split("\f")]
+
+
 class PageText:
     """A page's words as a reader finds them: the body's, and those of its
-    running head and footer apart."""
+    running head and footer apart. The words are poppler's own text of the
+    page; a line that is one of the running lines found by their places, or
+    two or three of them side by side, is the head's or the footer's."""
 
-    def __init__(self, lines, running):
-        self.body_lines = [l.text for l in lines if id(l) not in running]
-        self.edge_words = {w.lower() for l in lines if id(l) in running for w in words_of(l.text)}
+    def __init__(self, raw_lines, bbox_lines, running):
+        pieces = collections.Counter(" ".join(l.text.split()) for l in bbox_lines if id(l) in running)
+        self.edge_words = {w.lower() for piece in pieces for w in words_of(piece)}
+        lines = [" ".join(line.split()) for line in raw_lines if line.strip()]
+        edge = set()
+        for n in (3, 2, 1):  # a line of several running lines side by side first
+            for i, line in enumerate(lines):
+                taken = i not in edge and self.take(line, pieces, n)
+                if taken:
+                    edge.add(i)
+        self.body_lines = [line for i, line in enumerate(lines) if i not in edge]
         self.words = {w.lower() for l in self.body_lines for w in words_of(l)}
         self.text = " ".join(" ".join(self.body_lines).split())
         self.plain = []  # words away from a line-end hyphen: a sure sample
@@ -145,6 +171,16 @@ class PageText:
             self.plain.extend(keep)
             if divided_here and i + 1 < len(self.body_lines):
                 self.add_division(line, self.body_lines[i + 1])
+
+    @staticmethod
+    def take(line, pieces, n):
+        """Whether the line is n of the running lines, which are then used."""
+        available = [p for p in pieces if pieces[p] > 0][:8]
+        for joined in itertools.permutations(available, n):
+            if " ".join(joined) == line:
+                pieces.subtract(joined)
+                return True
+        return False
 
     def add_division(self, line, next_line):
         """A word divided at a line end may be indexed whole, with its
@@ -189,9 +225,9 @@ def is_contents_page(lines):
 
 def body_pages(document, pages, outline):
     """The PDF pages (1-based) a reader expects in the index: from the first
-    chapter on, without pages labelled in roman numbers, without the book's
-    own contents and index (top-level outline entries so named) and without
-    pages of dot-leader entries."""
+    chapter on, without pages whose labels are no page number (roman, "T-1")
+    where most are, without the book's own contents and index (top-level
+    outline entries so named) and without pages of dot-leader entries."""
     count = len(pages)
     left_out = set()
     top = [e for e in outline if e[0] == 1]
@@ -201,10 +237,12 @@ def body_pages(document, pages, outline):
             left_out.update(range(page, end))
     chapters = [p for d, t, p in top if t.strip().lower() not in BOOK_PAGES]
     first = min(chapters) if chapters else 1
+    labels = [document.get_page(n).get_label() or "" for n in range(count)]
+    numbered = sum(1 for label in labels if re.fullmatch(r"[0-9]*", label))
     chosen = []
     for number in range(first, count + 1):
-        label = document.get_page(number - 1).get_label() or ""
-        if re.fullmatch(r"[ivxlcdm]+|[IVXLCDM]+", label) or number in left_out:
+        label = labels[number - 1]
+        if (2 * numbered >= count and not re.fullmatch(r"[0-9]*", label)) or number in left_out:
             continue
         if is_contents_page(pages[number - 1]) or not pages[number - 1]:
             continue
@@ -309,16 +347,33 @@ def divided_over_break(word, text, following):
                for line in following.body_lines[:3] for r in words_of(line)[:1])
 
 
+def folded(text):
+    """Letters without their marks: an outline may have lost them."""
+    text = unicodedata.normalize("NFD", text.replace("ß", "ss"))
+    return "".join(c for c in text if not unicodedata.combining(c))
+
+
 def title_words(title):
     """A title without its number, for matching outline and heading."""
+    title = folded(title)
     title = re.sub(r"^(kapitel|anhang|appendix|chapter|teil|part)\s+", "", title.strip(), flags=re.I)
     title = re.sub(r"^([0-9]+|[A-Z])([.:][0-9]+)*\.?\s+", "", title)
     return " ".join(w.lower() for w in re.findall(r"\w+", title))
 
 
 def printed_on(heading, text):
+    """The heading's title stands on the page as one run of text, and each
+    part of its number somewhere on it (a chapter's number may be set
+    above its "Kapitel")."""
     squeeze = lambda s: re.sub(r"\s+", "", s).lower()
-    return squeeze(heading) in squeeze(text)
+    number = re.match(r"^((kapitel|anhang|appendix|chapter|teil|part)\s+)?([0-9A-Z]+([.:][0-9]+)*[.:]?)\s+",
+                      heading, re.I)
+    title = heading[number.end():] if number else heading
+    parts = number.group(0).split() if number else []
+    tokens = set(text.split())
+    undivided = re.sub(r"(?<=\w)- (?=[a-zäöüß])", "", text)  # a title divided at a line's end
+    return (squeeze(title) in squeeze(text) or squeeze(title) in squeeze(undivided)) and \
+        all(p in tokens or p.rstrip(".:") in tokens for p in parts)
 
 
 def headings_figures(outline, headings, runs, texts, html_titles):
@@ -342,10 +397,13 @@ def headings_figures(outline, headings, runs, texts, html_titles):
 
 
 def html_headings(files):
+    """The chapters and sections of the HTML a PDF was printed from (h2 and
+    h3 under the document's title): what a book without an outline is held
+    to, as its own contents list them."""
     titles = []
     for name in files:
         with open(name, encoding="utf-8") as f:
-            for level, inner in re.findall(r"<h([2-4])[^>]*>(.*?)</h\1>", f.read(), re.S):
+            for level, inner in re.findall(r"<h([23])[^>]*>(.*?)</h\1>", f.read(), re.S):
                 titles.append(nfc(" ".join(re.sub(r"<[^>]+>", " ", inner).split())))
     return titles
 
@@ -361,7 +419,7 @@ def measure(tool, name, pdf, work, html_files, options):
     document = Poppler.Document.new_from_file("file://" + pdf, None)
     pages = read_bbox_pages(pdf)
     running = running_lines(pages)
-    texts = [PageText(lines, on) for lines, on in zip(pages, running)]
+    texts = [PageText(raw, lines, on) for raw, lines, on in zip(read_raw_pages(pdf), pages, running)]
     outline = outline_of(document)
     body = body_pages(document, pages, outline)
     words, headings, runs = read_tool_output(out_dir)
