@@ -233,6 +233,9 @@ TEST(BookHeadings, TitlesAreTakenAsThePagePrintsThem) {
        "9.6.14 Über das Einbinden anderer Partitionen"},
       {"Pakete in stable-backports", {U"5.1 Pakete in stable-", U"backports"}, "5.1 Pakete in stable-backports"},
       {"Grundlagen", {U"Das sind die Grundlagen"}, "-"},                     // within a sentence
+      {"Path", {U"der Name von", U"path.", U"12.8.5 Path"}, "12.8.5 Path"},   // the numbered one
+      {"Path", {U"der Name von", U"path.", U"Path", U"Text"}, "Path"},
+      {"Path", {U"der Name von", U"path."}, "-"},
       {"Grundlagen", {U"Kapitel 3 Grundlagen 27"}, "-"},                      // a running head
   };
   for (const PrintedCase& c : cases) {

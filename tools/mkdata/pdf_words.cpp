@@ -94,40 +94,60 @@ std::u32string labelOf(const PdfPage& page) {
   return decodeUtf8(page.label, label, bad) ? label : U"";
 }
 
-// Whether the pages on which an edge line stands (ascending PDF page
-// indexes, the last one just added) make it a running head or footer. One
-// with the page number recurs on three pages within five. One without,
-// which could as well be a line of text that happens to open or end a few
-// pages ("Es basiert auf ..."), must stand on six pages in a row, each on
-// the page after the one before or the page after that (a chapter's head on
-// every page or every other one), or on more than half of the book's pages
-// (at least three).
-bool recursAsRunningLine(const std::vector<std::size_t>& seen, bool withFolio, std::size_t pageCount) {
-  const std::size_t n = seen.size();
-  if (withFolio) return n >= 3 && seen[n - 1] - seen[n - 3] < 5;
-  std::size_t run = 1;
-  while (run < n && run < 6 && seen[n - run] - seen[n - run - 1] <= 2) ++run;
-  return run == 6 || (n >= 3 && 2 * n > pageCount);
+// Whether a run of digits in the line is the page's number, printed or in
+// the PDF ("10/59"), or a word of it the page's label.
+bool holdsPageNumber(const std::u32string& line, const std::u32string& label, int printed, std::size_t pdfPage) {
+  const std::u32string numbers[] = {asU32(std::to_string(printed)), asU32(std::to_string(pdfPage))};
+  for (const std::u32string& word : tokens(line)) {
+    if (!label.empty() && word == label) return true;
+    for (std::size_t i = 0; i < word.size();) {
+      const std::size_t end = std::min(word.find_first_not_of(U"0123456789", i), word.size());
+      const std::u32string digits = word.substr(i, end - i);
+      if (!digits.empty() && (digits == numbers[0] || digits == numbers[1])) return true;
+      i = end == i ? i + 1 : end;
+    }
+  }
+  return false;
 }
 
-std::set<std::u32string> recurringEdgeLines(const std::vector<PdfPage>& pages) {
-  std::map<std::u32string, std::vector<std::size_t>> pagesOf;
+// The pages (ascending PDF page indexes) on which an edge line of one shape
+// stands, and those of them where it holds the page's number.
+struct Sightings {
+  std::vector<std::size_t> all;
+  std::vector<std::size_t> withNumber;
+};
+
+// Whether the pages make a line a running head or footer. One with the
+// page's number recurs on three pages within five. One without, which could
+// as well be a line of text that happens to open or end a few pages ("Es
+// basiert auf ...", "Abbildung 3.18: ..."), must stand on six pages in a
+// row, each on the page after the one before or the page after that (a
+// chapter's head on every page, or on every other one when odd and even
+// pages differ), or on more than half of the book's pages (at least three).
+bool recursAsRunningLine(const Sightings& seen, std::size_t pageCount) {
+  const std::vector<std::size_t>& numbered = seen.withNumber;
+  for (std::size_t i = 2; i < numbered.size(); ++i) {
+    if (numbered[i] - numbered[i - 2] < 5) return true;
+  }
+  std::size_t run = 1;
+  for (std::size_t i = 1; i < seen.all.size() && run < 6; ++i) run = seen.all[i] - seen.all[i - 1] <= 2 ? run + 1 : 1;
+  return run >= 6 || (seen.all.size() >= 3 && 2 * seen.all.size() > pageCount);
+}
+
+std::set<std::u32string> recurringEdgeLines(const std::vector<PdfPage>& pages, const std::vector<int>& printedOf) {
+  std::map<std::u32string, Sightings> sightings;
   for (std::size_t p = 0; p < pages.size(); ++p) {
+    const std::u32string label = labelOf(pages[p]);
     for (std::size_t i : edgeLines(pages[p])) {
-      std::vector<std::size_t>& seen = pagesOf[shapeOf(pages[p].lines[i], labelOf(pages[p]))];
-      if (seen.empty() || seen.back() != p) seen.push_back(p);
+      Sightings& seen = sightings[shapeOf(pages[p].lines[i], label)];
+      if (!seen.all.empty() && seen.all.back() == p) continue;
+      seen.all.push_back(p);
+      if (holdsPageNumber(pages[p].lines[i], label, printedOf[p], p + 1)) seen.withNumber.push_back(p);
     }
   }
   std::set<std::u32string> recurring;
-  for (const auto& [masked, seen] : pagesOf) {
-    std::vector<std::size_t> upTo;
-    for (std::size_t p : seen) {
-      upTo.push_back(p);
-      if (recursAsRunningLine(upTo, masked.find(folioMark) != std::u32string::npos, pages.size())) {
-        recurring.insert(masked);
-        break;
-      }
-    }
+  for (const auto& [shape, seen] : sightings) {
+    if (recursAsRunningLine(seen, pages.size())) recurring.insert(shape);
   }
   return recurring;
 }
@@ -188,7 +208,7 @@ bool isContentsPage(const PdfPage& page) {
 
 BodyText bodyText(const std::vector<PdfPage>& pages, const std::vector<int>& printedOf) {
   assert(pages.size() == printedOf.size());
-  const std::set<std::u32string> recurring = recurringEdgeLines(pages);
+  const std::set<std::u32string> recurring = recurringEdgeLines(pages, printedOf);
   BodyText body;
   for (std::size_t p = 0; p < pages.size(); ++p) {
     if (printedOf[p] == 0) continue;

@@ -157,17 +157,20 @@ bool findPrintedHeading(const std::string& title, const PdfPage& page, std::stri
   for (const std::u32string& line : page.lines) pageText += line;
   if (folded(pageText).letters.find(titleLetters) == std::u32string::npos) return false;
   // The fewest lines that end with the title, so that a line above it (the
-  // page's number, say) is not taken for part of it.
+  // page's number, say) is not taken for part of it; the first with a
+  // number, else the first that begins as the title does.
+  std::u32string best;
   for (std::size_t last = 0; last < page.lines.size(); ++last) {
     for (std::size_t first = last + 1; first-- > 0 && last - first < linesATitleSpans;) {
       const std::u32string joined = joinedLines(page, first, last, decoded);
       const Match match = titleAtEnd(joined, titleLetters);
       std::u32string heading;
-      if (match.found && headingFrom(page, first, joined, match, heading)) {
-        printed = encodeUtf8(heading);
-        return true;
-      }
+      if (!match.found || !headingFrom(page, first, joined, match, heading)) continue;
+      if (heading != collapsed(joined.substr(match.begin))) return printed = encodeUtf8(heading), true;
+      if (best.empty() && heading.front() == decoded.front()) best = heading;
+      break;
     }
   }
-  return false;
+  if (!best.empty()) printed = encodeUtf8(best);
+  return !best.empty();
 }

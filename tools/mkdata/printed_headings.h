@@ -5,7 +5,9 @@
 // the title. The title is found among the page's lines by its letters and
 // digits alone (case, marks on letters, punctuation and line breaks set
 // aside); it must end its line, and what stands before it on the line (or,
-// when nothing does, the line above) must be a heading's number.
+// when nothing does, the line above) must be a heading's number. The first
+// such line with a number is taken, else the first that begins with the
+// title's own first character (not "path." ending a sentence for "Path").
 #pragma once
 
 #include <string>
