@@ -194,7 +194,8 @@ bool collectBookData(PdfBook& book, const BookOptions& options, BookData& data, 
   data.words = tallyWords(scanned, dropped);
   if (data.words.size() < fewestDistinctWords) {
     reason = "only " + std::to_string(data.words.size()) + " distinct words, fewer than " +
-             std::to_string(fewestDistinctWords);
+             std::to_string(fewestDistinctWords) +
+             "; is it the book's PDF, and do --printed-pages and --leave-out leave enough?";
     return false;
   }
   const char* const source = headingSource(book, options.pdfPath, data.printedOf);
@@ -263,7 +264,7 @@ int bookCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
   BookData data;
   std::string reason;
   const bool done = readPdfBook(options.pdfPath, book, reason) &&
-                    (hasTextLayer(book) || (reason = options.pdfPath + ": the PDF has no text layer", false)) &&
+                    (hasTextLayer(book) || (reason = options.pdfPath + ": the PDF has no text layer; run it through OCR first", false)) &&
                     (collectBookData(book, options, data, reason) ||
                      (reason = options.pdfPath + ": " + reason, false)) &&
                     writeBookFiles(book, options, data, reason);
