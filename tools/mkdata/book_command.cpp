@@ -176,15 +176,16 @@ bool choosePages(const PdfBook& book, const BookOptions& options, BookData& data
 // Where the headings come from: the outline; without one, the book's own
 // contents pages; failing those, its typography. The outline is made of
 // the latter two when they are used.
-const char* headingSource(PdfBook& book, const std::string& pdfPath, const std::vector<int>& printedOf) {
-  if (!book.outline.empty()) return "the outline";
+const char* headingSource(PdfBook& book, StyledWordsReader& styled, const std::vector<int>& printedOf) {
+  if (!book.outline.empty()) return styled.stop(), "the outline";
   book.outline = contentsOutline(book.pages, printedOf);
-  if (!book.outline.empty()) return "the contents pages";
-  book.outline = typographyOutline(styledWords(pdfPath, book.pages.size()), printedOf);
+  if (!book.outline.empty()) return styled.stop(), "the contents pages";
+  book.outline = typographyOutline(styled.words(), printedOf);
   return "the typography";
 }
 
-bool collectBookData(PdfBook& book, const BookOptions& options, BookData& data, std::string& reason) {
+bool collectBookData(PdfBook& book, const BookOptions& options, StyledWordsReader& styled, BookData& data,
+                     std::string& reason) {
   composeBookText(book);
   settleOutlinePages(book.outline, book.pages);
   if (!choosePages(book, options, data, reason)) return false;
@@ -198,7 +199,7 @@ bool collectBookData(PdfBook& book, const BookOptions& options, BookData& data, 
              "; is it the book's PDF, and do --printed-pages and --leave-out leave enough?";
     return false;
   }
-  const char* const source = headingSource(book, options.pdfPath, data.printedOf);
+  const char* const source = headingSource(book, styled, data.printedOf);
   const bool skipTop = options.parts == PartLevel::skip ||
                        (options.parts == PartLevel::detect && topLevelHoldsParts(book.outline, book.pages));
   data.headings = outlineHeadings(book.outline, skipTop, book.pages, data.printedOf, data.notes);
@@ -263,9 +264,10 @@ int bookCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
   PdfBook book;
   BookData data;
   std::string reason;
+  StyledWordsReader styled(options.pdfPath);
   const bool done = readPdfBook(options.pdfPath, book, reason) &&
                     (hasTextLayer(book) || (reason = options.pdfPath + ": the PDF has no text layer; run it through OCR first", false)) &&
-                    (collectBookData(book, options, data, reason) ||
+                    (collectBookData(book, options, styled, data, reason) ||
                      (reason = options.pdfPath + ": " + reason, false)) &&
                     writeBookFiles(book, options, data, reason);
   if (!done) {

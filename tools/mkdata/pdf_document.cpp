@@ -1,7 +1,5 @@
 #include "pdf_document.h"
 
-#include <algorithm>
-#include <cassert>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -12,6 +10,7 @@
 #include <poppler-document.h>
 #include <poppler-global.h>
 #include <poppler-page.h>
+#include <poppler-toc.h>
 
 #include "text_codec.h"
 
@@ -102,13 +101,13 @@ bool readPdfBook(const std::string& path, PdfBook& book, std::string& reason) {
   return outlineRead || (reason = path + ": " + outlineReason, false);
 }
 
-void readPdfStyledWords(const std::string& path, std::size_t first, std::size_t end,
+void readPdfStyledWords(const std::string& path, const std::atomic<bool>& stop,
                         std::vector<std::vector<PdfStyledWord>>& pages) {
-  assert(first <= end && end <= pages.size());
+  pages.clear();
   std::unique_ptr<poppler::document> document(poppler::document::load_from_file(path));
-  if (!document || document->is_locked()) return;
-  end = std::min(end, static_cast<std::size_t>(document->pages()));
-  for (std::size_t i = first; i < end; ++i) {
+  if (!document || document->is_locked() || std::unique_ptr<poppler::toc>(document->create_toc())) return;
+  pages.resize(static_cast<std::size_t>(document->pages()));
+  for (std::size_t i = 0; i < pages.size() && !stop; ++i) {
     std::unique_ptr<poppler::page> page(document->create_page(static_cast<int>(i)));
     if (!page) continue;
     // The boxes' heights, not their fonts' sizes: fonts cost half as much

@@ -5,6 +5,7 @@
 // readers.
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -46,11 +47,11 @@ struct PdfStyledWord {
   double top;                        // of its box, from the page's top
 };
 
-// The words of PDF pages first + 1 to end (pages[first] to pages[end - 1],
-// which must be there) with their type, read again from the file: for a
-// book whose headings must come from its typography. Two threads may read
-// two ranges at once.
-void readPdfStyledWords(const std::string& path, std::size_t first, std::size_t end,
+// Every page's words with their type, read again from the file, for a
+// book whose headings may have to come from its typography: none for a
+// book with an outline. The reading stops after the page it is on once
+// stop turns true.
+void readPdfStyledWords(const std::string& path, const std::atomic<bool>& stop,
                         std::vector<std::vector<PdfStyledWord>>& pages);
 
 // The outline alone, from the file's bytes (poppler's C++ binding gives no

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <map>
 #include <set>
-#include <thread>
 
 #include "contents_headings.h"
 #include "text_codec.h"
@@ -107,13 +106,19 @@ std::vector<TypeLine> headingLines(const std::vector<TypeLine>& lines, const std
 
 }  // namespace
 
-std::vector<std::vector<PdfStyledWord>> styledWords(const std::string& path, std::size_t pageCount) {
-  std::vector<std::vector<PdfStyledWord>> pages(pageCount);
-  const std::size_t half = pageCount / 2;
-  std::thread firstHalf([&] { readPdfStyledWords(path, 0, half, pages); });
-  readPdfStyledWords(path, half, pageCount, pages);
-  firstHalf.join();
-  return pages;
+StyledWordsReader::StyledWordsReader(const std::string& path)
+    : reader_([this, path] { readPdfStyledWords(path, stop_, words_); }) {}
+
+StyledWordsReader::~StyledWordsReader() {
+  stop();
+  if (reader_.joinable()) reader_.join();
+}
+
+void StyledWordsReader::stop() { stop_ = true; }
+
+const std::vector<std::vector<PdfStyledWord>>& StyledWordsReader::words() {
+  if (reader_.joinable()) reader_.join();
+  return words_;
 }
 
 std::vector<PdfOutlineEntry> typographyOutline(const std::vector<std::vector<PdfStyledWord>>& pages,

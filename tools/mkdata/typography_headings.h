@@ -10,14 +10,31 @@
 // as an outline would give them.
 #pragma once
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "pdf_document.h"
 
-// Every page's words with their type, read in two threads at once: the
-// type costs as much to read as the text did.
-std::vector<std::vector<PdfStyledWord>> styledWords(const std::string& path, std::size_t pageCount);
+// The words' type costs as much to read as the text: for a book without an
+// outline it is read beside the text, in a thread of its own, from the
+// start, and the reading is stopped as soon as the book turns out not to
+// need it (its contents pages give the headings).
+class StyledWordsReader {
+ public:
+  explicit StyledWordsReader(const std::string& path);
+  ~StyledWordsReader();
+  StyledWordsReader(const StyledWordsReader&) = delete;
+  StyledWordsReader& operator=(const StyledWordsReader&) = delete;
+  void stop();
+  const std::vector<std::vector<PdfStyledWord>>& words();  // waits for the reading
+
+ private:
+  std::atomic<bool> stop_{false};
+  std::vector<std::vector<PdfStyledWord>> words_;
+  std::thread reader_;
+};
 
 // printedOf: per PDF page its printed page, 0 when not indexed.
 std::vector<PdfOutlineEntry> typographyOutline(const std::vector<std::vector<PdfStyledWord>>& pages,
