@@ -104,6 +104,7 @@ bool readPdfBook(const std::string& path, PdfBook& book, std::string& reason) {
 void readPdfStyledWords(const std::string& path, const std::atomic<bool>& stop,
                         std::vector<std::vector<PdfStyledWord>>& pages) {
   pages.clear();
+  poppler::set_debug_error_function(quietPoppler, nullptr);  // the text's reading reports on the file
   std::unique_ptr<poppler::document> document(poppler::document::load_from_file(path));
   if (!document || document->is_locked() || std::unique_ptr<poppler::toc>(document->create_toc())) return;
   pages.resize(static_cast<std::size_t>(document->pages()));
