@@ -101,14 +101,14 @@ bool readPdfBook(const std::string& path, PdfBook& book, std::string& reason) {
   return outlineRead || (reason = path + ": " + outlineReason, false);
 }
 
-void readPdfStyledWords(const std::string& path, const std::atomic<bool>& stop,
+void readPdfStyledWords(const std::string& path, const std::function<bool(std::size_t)>& mayRead,
                         std::vector<std::vector<PdfStyledWord>>& pages) {
   pages.clear();
   poppler::set_debug_error_function(quietPoppler, nullptr);  // the text's reading reports on the file
   std::unique_ptr<poppler::document> document(poppler::document::load_from_file(path));
   if (!document || document->is_locked() || std::unique_ptr<poppler::toc>(document->create_toc())) return;
   pages.resize(static_cast<std::size_t>(document->pages()));
-  for (std::size_t i = 0; i < pages.size() && !stop; ++i) {
+  for (std::size_t i = 0; i < pages.size() && mayRead(i); ++i) {
     std::unique_ptr<poppler::page> page(document->create_page(static_cast<int>(i)));
     if (!page) continue;
     // The boxes' heights, not their fonts' sizes: fonts cost half as much

@@ -5,7 +5,7 @@
 // readers.
 #pragma once
 
-#include <atomic>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,9 +49,9 @@ struct PdfStyledWord {
 
 // Every page's words with their type, read again from the file, for a
 // book whose headings may have to come from its typography: none for a
-// book with an outline. The reading stops after the page it is on once
-// stop turns true.
-void readPdfStyledWords(const std::string& path, const std::atomic<bool>& stop,
+// book with an outline. mayRead(i) is asked before page i + 1 is read (it
+// may wait); false ends the reading there.
+void readPdfStyledWords(const std::string& path, const std::function<bool(std::size_t)>& mayRead,
                         std::vector<std::vector<PdfStyledWord>>& pages);
 
 // The outline alone, from the file's bytes (poppler's C++ binding gives no
