@@ -1,6 +1,7 @@
 #include "contents_headings.h"
 
 #include <algorithm>
+#include <cassert>
 #include <map>
 
 #include "pdf_words.h"
@@ -115,6 +116,7 @@ int numberDepth(const std::u32string& title) {
 }
 
 std::vector<PdfOutlineEntry> contentsOutline(const std::vector<PdfPage>& pages, const std::vector<int>& printedOf) {
+  assert(pages.size() == printedOf.size());
   std::map<int, int> pdfPageOf;  // printed page -> PDF page
   for (std::size_t i = 0; i < printedOf.size(); ++i) {
     if (printedOf[i] != 0) pdfPageOf.emplace(printedOf[i], static_cast<int>(i) + 1);

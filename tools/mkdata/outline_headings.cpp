@@ -138,6 +138,7 @@ std::vector<bool> indexAndContentsPages(const std::vector<PdfOutlineEntry>& outl
 std::vector<OutlineHeading> outlineHeadings(const std::vector<PdfOutlineEntry>& outline, bool skipTopLevel,
                                             const std::vector<PdfPage>& pages, const std::vector<int>& printedOf,
                                             std::vector<std::string>& notes) {
+  assert(pages.size() == printedOf.size());
   std::vector<OutlineHeading> headings;
   int skippedDepth = 0;  // inside the book's index or contents: 1
   for (const PdfOutlineEntry& entry : outline) {

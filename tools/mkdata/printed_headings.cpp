@@ -104,6 +104,13 @@ Match titleAtEnd(const std::u32string& text, const std::u32string& titleLetters)
   return {begin, true};
 }
 
+// A quick look before the line by line one: the title's letters somewhere.
+bool pageHolds(const PdfPage& page, const std::u32string& titleLetters) {
+  std::u32string text;
+  for (const std::u32string& line : page.lines) text += line;
+  return folded(text).letters.find(titleLetters) != std::u32string::npos;
+}
+
 // Lines first..last as one: a word divided at a line's end made whole, its
 // hyphen kept where the title has it ("stable-" "backports").
 std::u32string joinedLines(const PdfPage& page, std::size_t first, std::size_t last, const std::u32string& title) {
@@ -152,14 +159,11 @@ bool findPrintedHeading(const std::string& title, const PdfPage& page, std::stri
   std::size_t bad = 0;
   if (!decodeUtf8(title, decoded, bad)) return false;
   const std::u32string titleLetters = folded(decoded).letters;
-  if (titleLetters.size() < 2) return false;
-  std::u32string pageText;
-  for (const std::u32string& line : page.lines) pageText += line;
-  if (folded(pageText).letters.find(titleLetters) == std::u32string::npos) return false;
+  if (titleLetters.size() < 2 || !pageHolds(page, titleLetters)) return false;
   // The fewest lines that end with the title, so that a line above it (the
   // page's number, say) is not taken for part of it; the first with a
   // number, else the first that begins as the title does.
-  std::u32string best;
+  std::u32string plain;
   for (std::size_t last = 0; last < page.lines.size(); ++last) {
     for (std::size_t first = last + 1; first-- > 0 && last - first < linesATitleSpans;) {
       const std::u32string joined = joinedLines(page, first, last, decoded);
@@ -167,10 +171,10 @@ bool findPrintedHeading(const std::string& title, const PdfPage& page, std::stri
       std::u32string heading;
       if (!match.found || !headingFrom(page, first, joined, match, heading)) continue;
       if (heading != collapsed(joined.substr(match.begin))) return printed = encodeUtf8(heading), true;
-      if (best.empty() && heading.front() == decoded.front()) best = heading;
+      if (plain.empty() && heading.front() == decoded.front()) plain = heading;
       break;
     }
   }
-  if (!best.empty()) printed = encodeUtf8(best);
-  return !best.empty();
+  printed = encodeUtf8(plain);
+  return !plain.empty();
 }

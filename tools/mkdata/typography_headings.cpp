@@ -1,6 +1,7 @@
 #include "typography_headings.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <map>
 #include <set>
@@ -140,8 +141,9 @@ const std::vector<std::vector<PdfStyledWord>>& StyledWordsReader::words() {
 
 std::vector<PdfOutlineEntry> typographyOutline(const std::vector<std::vector<PdfStyledWord>>& pages,
                                                const std::vector<int>& printedOf) {
+  assert(pages.empty() || pages.size() == printedOf.size());  // none for a book with an outline
   std::vector<TypeLine> lines;
-  for (std::size_t p = 0; p < pages.size() && p < printedOf.size(); ++p) addLines(pages[p], p, lines);
+  for (std::size_t p = 0; p < pages.size(); ++p) addLines(pages[p], p, lines);
   const std::vector<TypeLine> headings = headingLines(lines, printedOf);
   std::set<double, std::greater<double>> sizes;
   for (const TypeLine& heading : headings) sizes.insert(heading.size);
