@@ -11,6 +11,7 @@
 #include "page_labels.h"
 #include "pdf_document.h"
 #include "pdf_words.h"
+#include "styled_words_reader.h"
 #include "producer/data_producer.h"
 #include "text_codec.h"
 #include "tsv_files.h"

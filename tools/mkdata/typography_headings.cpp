@@ -14,7 +14,6 @@ namespace {
 constexpr double largerByAtLeast = 7.0 / 6.0;
 constexpr std::size_t wordsInAHeading = 12;
 constexpr int deepestLevel = 3;
-constexpr std::size_t pagesReadAhead = 40;
 
 struct TypeLine {
   std::size_t pdfPage;     // 0-based
@@ -107,37 +106,6 @@ std::vector<TypeLine> headingLines(const std::vector<TypeLine>& lines, const std
 }
 
 }  // namespace
-
-StyledWordsReader::StyledWordsReader(const std::string& path)
-    : readable_(pagesReadAhead),
-      reader_([this, path] { readPdfStyledWords(path, [this](std::size_t page) { return mayRead(page); }, words_); }) {}
-
-StyledWordsReader::~StyledWordsReader() {
-  stop();
-  if (reader_.joinable()) reader_.join();
-}
-
-bool StyledWordsReader::mayRead(std::size_t page) {
-  std::unique_lock<std::mutex> lock(mutex_);
-  changed_.wait(lock, [&] { return stopped_ || page < readable_; });
-  return !stopped_;
-}
-
-void StyledWordsReader::stop() {
-  const std::lock_guard<std::mutex> lock(mutex_);
-  stopped_ = true;
-  changed_.notify_all();
-}
-
-const std::vector<std::vector<PdfStyledWord>>& StyledWordsReader::words() {
-  {
-    const std::lock_guard<std::mutex> lock(mutex_);
-    readable_ = static_cast<std::size_t>(-1);
-    changed_.notify_all();
-  }
-  if (reader_.joinable()) reader_.join();
-  return words_;
-}
 
 std::vector<PdfOutlineEntry> typographyOutline(const std::vector<std::vector<PdfStyledWord>>& pages,
                                                const std::vector<int>& printedOf) {
