@@ -53,7 +53,7 @@ TEST(BookCommand, SmallBookEndToEnd) {
   const ToolRun run = runTool(
       {"book", scratch.path("buch.pdf"), scratch.path("out"), "--pdf-place", "/usr/share/doc/buch"}, scratch);
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_NE(run.out.find("2 pages with roman labels, 1 with other labels, 1 of the index"), std::string::npos)
+  EXPECT_NE(run.out.find("2 pages with roman labels, 1 with other labels, 0 whose number a later run of pages carries, 1 of the index"), std::string::npos)
       << run.out;
   const ToolRun check = runTool({"stats", scratch.path("out/word_index.bin"), scratch.path("out/heading_table.bin")},
                                 scratch);
@@ -143,10 +143,27 @@ TEST_P(BookRefusal, IsOneLineAndTouchesNothing) {
 INSTANTIATE_TEST_SUITE_P(Files, BookRefusal, ::testing::Values(
     Refusal{"text", "not a PDF file"},
     Refusal{"locked", "the PDF needs a password to open"},
-    Refusal{"blank", "the PDF has no text layer"},
-    Refusal{"few", "only 99 distinct words, fewer than 100"},
+    Refusal{"blank", "the PDF has no text layer; run it through OCR first"},
+    Refusal{"few", "only 99 distinct words, fewer than 100; is it the book's PDF, and do --printed-pages and "
+                   "--leave-out leave enough?"},
     Refusal{"long", "printed pages go up to 1800, above 1799, the data format's last page; choose a last page "
                     "with --printed-pages FIRST-LAST"}));
+
+// OUT_DIR's missing parents are made; one that cannot be made is named.
+TEST(BookCommand, OutDirIsMadeWithItsParents) {
+  ScratchDir scratch;
+  writeRefusedBook("long", scratch.path("buch.pdf"));
+  writeFile(scratch.path("datei"), "");
+  const ToolRun made = runTool({"book", scratch.path("buch.pdf"), scratch.path("a/b/c"), "--printed-pages", "1-1799"},
+                               scratch);
+  EXPECT_EQ(made.exitCode, 0) << made.err;
+  EXPECT_EQ(readFile(scratch.path("a/b/c/words.tsv")).substr(0, 7), "Wortaa\t");
+  const ToolRun refused = runTool({"book", scratch.path("buch.pdf"), scratch.path("datei/c"), "--printed-pages", "1-1799"},
+                                  scratch);
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_EQ(refused.err.rfind(scratch.path("datei/c") + ": cannot create the directory", 0), 0u) << refused.err;
+  EXPECT_NE(refused.err.find("choose another OUT_DIR"), std::string::npos) << refused.err;
+}
 
 TEST(BookCommand, LastPageOptionAdmitsALongBook) {
   ScratchDir scratch;

@@ -5,9 +5,11 @@
 
 #include <algorithm>
 
+#include "contents_headings.h"
 #include "outline_headings.h"
 #include "page_labels.h"
 #include "pdf_words.h"
+#include "printed_headings.h"
 #include "text_codec.h"
 #include "word_scanner.h"
 
@@ -36,17 +38,38 @@ TEST(PrintedPages, FollowLabelsOffsetsAndRanges) {
   middle.lastPrinted = 3;
   middle.leftOut = {{3, 3}};
   const LabelCase cases[] = {
-      {{"i", "ii", "IV", "1", "2"}, {}, {0, 0, 0, 1, 2}},          // roman front matter left out
+      {{"i", "IV", "1", "2", "3"}, {}, {0, 0, 1, 2, 3}},           // roman front matter left out
       {{"1", "2", "A-1", "B", "3"}, {}, {1, 2, 0, 0, 3}},          // appendix labels left out
       {{"", "", "iii", ""}, {}, {1, 2, 0, 4}},                     // no label: the PDF page
       {{"1", "2", "3", "4"}, offset2, {0, 0, 1, 2}},               // an offset: PDF page minus offset
       {{"i", "1", "2", "3"}, middle, {0, 0, 2, 0}},                // range and a page left out by hand
       {{"1798", "1799", "1800"}, {}, {}},                          // above the last data page: refused
       {{"1798", "1799", "1800"}, upTo1799, {1798, 1799, 0}},       // unless a last page is chosen
-      {{"i", "ii"}, {}, {}},                                       // nothing left to index
-      {{"0", "007", "1234567"}, {}, {0, 7, 0}},
+      {{"i", "1", "3"}, middle, {}},                               // nothing left to index
+      {{"0", "007", "1234567", "8", "9"}, {}, {0, 7, 0, 8, 9}},
+      {{"1", "i", "ii", "1", "2", "3"}, {}, {0, 0, 0, 1, 2, 3}},   // a title page numbered 1 gives way to the body
+      {{"1", "2", "i", "1", "2", "3"}, {}, {0, 0, 0, 1, 2, 3}},
+      {{"1", "2", "3", "1", "2"}, {}, {1, 2, 3, 0, 0}},            // a part numbered again from 1
+      {{"T-1", "X-12", "1", "2", "3"}, {}, {0, 0, 1, 2, 3}},       // labels with a prefix
+      {{"i", "ii", "iii", "iv"}, {}, {1, 2, 3, 4}},                // all roman: the PDF's numbers
+      {{"1", "2", "1", "2", "1", "2"}, {}, {0, 0, 0, 0, 1, 2}},    // equal runs: the later one
   };
   for (const LabelCase& c : cases) EXPECT_EQ(printedPages(c), c.printedOf) << c.labels.front();
+}
+
+// Every page labelled alike, or each with its own prefixed label: one page
+// keeps the number, the rest are counted, at no great cost.
+TEST(PrintedPages, ManyPagesOfOneLabelGiveOneRun) {
+  PrintedPages pages;
+  std::string reason;
+  std::vector<std::string> labels(5000, "7");
+  labels.push_back("8");
+  for (int i = 0; i < 5000; ++i) labels.push_back("X-" + std::to_string(i));
+  ASSERT_TRUE(choosePrintedPages(labels, {}, pages, reason)) << reason;
+  EXPECT_EQ(std::count(pages.printedOf.begin(), pages.printedOf.end(), 0), 10001 - 2);
+  EXPECT_EQ(pages.printedOf[4999], 7);
+  EXPECT_EQ(pages.printedOf[5000], 8);
+  EXPECT_EQ(pages.repeatedLabelPages, 4999);
 }
 
 // Two lines of a page as poppler gives them, and the words they yield.
@@ -97,13 +120,24 @@ bool droppedAsRunningLine(const EdgeCase& c) {
     const std::string digits = std::to_string(p);
     const std::u32string number(digits.begin(), digits.end());
     if (line.find(U'#') != std::u32string::npos) line.replace(line.find(U'#'), 1, number);
-    PdfPage page{std::to_string(p), {U"a" + number, U"b" + number, U"mitten", U"c" + number, U"d" + number}};
+    const std::u32string own(1, U'a' + static_cast<char32_t>(p));  // no two pages alike
+    PdfPage page{std::to_string(p), {U"a" + own, U"b" + own, U"mitten", U"c" + own, U"d" + own}};
     const bool here = std::find(c.onPages.begin(), c.onPages.end(), p) != c.onPages.end();
     if (here) page.lines.insert(c.atTop ? page.lines.begin() : page.lines.end(), line);
     pages.push_back(page);
     printedOf.push_back(p);
   }
   return bodyText(pages, printedOf).lines.size() == 60;
+}
+
+// A word divided at the foot of a page, its rest on the next page after a
+// repeated table header: the word is whole, on the page where it starts.
+TEST(BookWords, AWordDividedAcrossPagesJoinsTheNextPagesBody) {
+  const std::vector<BookLine> lines = {{7, U"Paket Größe"}, {7, U"Das Kernel-"}, {8, U"Paket Größe"},
+                                       {8, U"Image ist groß"}};
+  std::string words;
+  for (const ScannedWord& word : scanWords(lines)) words += " " + word.word + "@" + std::to_string(word.page);
+  EXPECT_EQ(words, " Paket@7 Größe@7 Das@7 Paket@8 Größe@8 Kernel-Image@7 ist@8 groß@8");
 }
 
 TEST(BookWords, RunningHeadsAndFootersAreRecurringEdgeLines) {
@@ -115,6 +149,10 @@ TEST(BookWords, RunningHeadsAndFootersAreRecurringEdgeLines) {
       {U"Es basiert auf QDialog.", false, {3, 4, 5}, false},              // text that ends a few pages
       {U"Der obige Code ergab dieses Beispiel:", true, {1, 3, 6, 8, 11, 12}, false},  // six, but with gaps
       {U"Tabelle # zeigt die 12 Achsen und ihre Grenzen im Betrieb", true, {7}, false},  // too long
+      {U"12/8/26, 10:2# AM Das Buch", false, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, true},  // Chromium's date
+      {U"file:///home/buch.html #/12", false, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, true},
+      {U"Kapitel 3 Grundlagen #", true, {2, 3, 4}, true},                  // a chapter's number in the head
+      {U"Kapitel # Grundlagen", true, {3, 5, 7, 9, 11}, true},             // odd pages, the number the page's
   };
   for (const EdgeCase& c : cases) EXPECT_EQ(droppedAsRunningLine(c), c.dropped) << encodeUtf8(c.line);
 }
@@ -137,24 +175,27 @@ struct OutlineCase {
 
 std::string headingsOf(const OutlineCase& c, bool skipTop) {
   const std::vector<int> printedOf = {0, 1, 2, 3, 4, 5};  // PDF page 1 is front matter
+  const std::vector<PdfPage> pages = {{"i", {}}, {"1", {U"1", U"1 Grundlagen"}}, {"2", {}}, {"3", {}},
+                                      {"4", {}}, {"5", {}}};
   std::vector<std::string> notes;
   std::string text;
-  for (const OutlineHeading& h : outlineHeadings(c.outline, skipTop, printedOf, notes))
+  for (const OutlineHeading& h : outlineHeadings(c.outline, skipTop, pages, printedOf, notes))
     text += (text.empty() ? "" : "|") + std::to_string(h.page) + " " + std::to_string(h.level) + " " + h.title;
   return text;
 }
 
-TEST(BookHeadings, LevelsNumberingAndLeftOutEntries) {
+TEST(BookHeadings, LevelsTitlesAndLeftOutEntries) {
   const OutlineCase cases[] = {
       {{{1, "Grundlagen", 2}, {2, "Spindeln", 2}, {3, "Drehzahl", 3}, {4, "Zu tief", 3}, {2, "Achsen", 4},
         {1, "Aufbau", 5}},
-       "1 1 1. Grundlagen|1 2 1.1 Spindeln|2 3 1.1.1 Drehzahl|3 2 1.2 Achsen|4 1 2. Aufbau"},
-      {{{1, "3 Grundlagen", 2}, {2, "3.4 Spindeln", 3}}, "1 1 3 Grundlagen|2 2 3.4 Spindeln"},
+       "1 1 1 Grundlagen|1 2 Spindeln|2 3 Drehzahl|3 2 Achsen|4 1 Aufbau"},  // the page prints "1 Grundlagen"
+      {{{1, "3 Grundlagen", 3}, {2, "3.4 Spindeln", 3}}, "2 1 3 Grundlagen|2 2 3.4 Spindeln"},
       {{{1, "Inhaltsverzeichnis", 1}, {1, "Vorn", 1}, {1, "Grundlagen", 2}, {1, "Index", 6}, {2, "A", 6}},
-       "1 1 1. Grundlagen"},
-      {{{1, "Grundlagen\tund  Aufbau \u2192", 2}}, "1 1 1. Grundlagen und Aufbau >"},
-      {{{1, "Später", 4}, {1, "Früher", 2}}, "3 1 1. Später"},
-      {{{2, "Waise", 2}, {1, "Kapitel", 2}, {3, "Ohne Abschnitt", 3}, {2, "Abschnitt", 3}}, "1 1 1. Kapitel|2 2 1.1 Abschnitt"},
+       "1 1 1 Grundlagen"},
+      {{{1, "Aufbau", 2}, {2, "Inhaltsverzeichnis", 3}, {3, "Einträge", 3}}, "1 1 Aufbau|2 2 Inhaltsverzeichnis|2 3 Einträge"},
+      {{{1, "Grundlagen\tund  Aufbau \u2192", 3}}, "2 1 Grundlagen und Aufbau >"},
+      {{{1, "Später", 4}, {1, "Früher", 2}}, "3 1 Später"},
+      {{{2, "Waise", 2}, {1, "Kapitel", 2}, {3, "Ohne Abschnitt", 3}, {2, "Abschnitt", 3}}, "1 1 Kapitel|2 2 Abschnitt"},
   };
   for (const OutlineCase& c : cases) EXPECT_EQ(headingsOf(c, false), c.headings) << c.outline.front().title;
 }
@@ -169,7 +210,74 @@ TEST(BookHeadings, PartLevelIsRecognisedAndSkipped) {
   EXPECT_TRUE(topLevelHoldsParts(parts, pages));
   EXPECT_TRUE(topLevelHoldsParts(barePartPage, pages));
   EXPECT_FALSE(topLevelHoldsParts(chapters, pages));
-  EXPECT_EQ(headingsOf({parts, ""}, true), "1 1 1. Spindeln|1 2 1.1 Drehzahl|2 1 2. Achsen");
+  EXPECT_EQ(headingsOf({parts, ""}, true), "1 1 Spindeln|1 2 Drehzahl|2 1 Achsen");
+}
+
+// A title as the outline gives it, the lines of its page, and the heading
+// as the page prints it ("-" when the page does not print it as one).
+struct PrintedCase {
+  const char* title;
+  std::vector<std::u32string> lines;
+  const char* printed;
+};
+
+TEST(BookHeadings, TitlesAreTakenAsThePagePrintsThem) {
+  const PrintedCase cases[] = {
+      {"Eine Quelldatei ubersetzen", {U"15", U"2.1 Eine Quelldatei übersetzen", U"Text"}, "2.1 Eine Quelldatei übersetzen"},
+      {"Tonhohen", {U"Kapitel 3: Übliche Notation 27", U"3.1.2 Tonhöhen"}, "3.1.2 Tonhöhen"},
+      {"Das Debian-Labyrinth", {U"A.1 Das Debian-Labyrinth"}, "A.1 Das Debian-Labyrinth"},
+      {"GNU/Linux-Lehrstunde", {U"Kapitel 1", U"GNU/Linux-Lehrstunde", U"Ich denke"}, "Kapitel 1 GNU/Linux-Lehrstunde"},
+      {"Installing", {U"1", U"Installing"}, "Installing"},                     // "1" is the page's number
+      {"\"Warum su\"", {U"4.5.3 \u201DWarum su\u201D"}, "4.5.3 \u201DWarum su\u201D"},
+      {"Über das Einbinden anderer Partitionen", {U"9.6.14 Über das Einbinden anderer Partitio-", U"nen"},
+       "9.6.14 Über das Einbinden anderer Partitionen"},
+      {"Pakete in stable-backports", {U"5.1 Pakete in stable-", U"backports"}, "5.1 Pakete in stable-backports"},
+      {"Grundlagen", {U"Das sind die Grundlagen"}, "-"},                     // within a sentence
+      {"Path", {U"der Name von", U"path.", U"12.8.5 Path"}, "12.8.5 Path"},   // the numbered one
+      {"Path", {U"der Name von", U"path.", U"Path", U"Text"}, "Path"},
+      {"Path", {U"der Name von", U"path."}, "-"},
+      {"Grundlagen", {U"Kapitel 3 Grundlagen 27"}, "-"},                      // a running head
+  };
+  for (const PrintedCase& c : cases) {
+    std::string printed;
+    EXPECT_EQ(findPrintedHeading(c.title, {"1", c.lines}, printed) ? printed : "-", c.printed) << c.title;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A book without an outline: its contents pages, as lines of pages, and
+// the outline made of them ("depth title PDF page" joined by "|").
+struct ContentsCase {
+  std::vector<PdfPage> pages;
+  const char* outline;
+};
+
+TEST(BookHeadings, ContentsPagesStandInForTheOutline) {
+  const std::u32string leader = U" . . . . . . . ";
+  const PdfPage dotLeaders{"i", {U"Inhalt", U"1 Grundlagen" + leader + U"1", U"1.1 Spindeln" + leader + U"1",
+                                 U"1.1.1 Drehzahl" + leader + U"2", U"2 Aufbau" + leader + U"2", U"Index" + leader + U"9"}};
+  const PdfPage list{"1", {U"Table of Contents", U"1. Grundlagen", U"1.1. Spindeln", U"Fu\u00DFzeile 1/9",
+                           U"2. Aufbau", U"Ein Satz, der folgt."}};
+  const ContentsCase cases[] = {
+      {{dotLeaders, {"1", {}}, {"2", {}}}, "1 1 Grundlagen 2|2 1.1 Spindeln 2|3 1.1.1 Drehzahl 3|1 2 Aufbau 3"},
+      {{list, {"2", {U"1. Grundlagen", U"Text", U"1.1. Spindeln"}}, {"3", {U"Text"}}, {"4", {U"Text", U"2. Aufbau"}}},
+       "1 1. Grundlagen 2|2 1.1. Spindeln 2|1 2. Aufbau 4"},
+      {{list, {"2", {U"Nichts davon"}}}, ""},                               // entries no page prints
+      {{{"1", {U"Inhalt", U"1. Grundlagen", U"2. Aufbau", U"1. Grundlagen", U"Text", U"2. Aufbau"}}},
+       "1 1. Grundlagen 1|1 2. Aufbau 1"},                                  // the body begins on its page
+      {{{"1", {U"Der Inhalt", U"1. Grundlagen"}}, {"2", {U"1. Grundlagen"}}}, ""},  // no contents title
+  };
+  for (const ContentsCase& c : cases) {
+    std::vector<int> printedOf;
+    for (std::size_t p = 0; p < c.pages.size(); ++p) printedOf.push_back(c.pages[p].label == "i" ? 0 : static_cast<int>(p));
+    std::string text;
+    for (const PdfOutlineEntry& e : contentsOutline(c.pages, printedOf))
+      text += (text.empty() ? "" : "|") + std::to_string(e.depth) + " " + e.title + " " + std::to_string(e.pdfPage);
+    EXPECT_EQ(text, c.outline) << c.pages.front().lines.front().size();
+  }
 }
 
 }  // namespace

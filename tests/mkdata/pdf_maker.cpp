@@ -35,9 +35,12 @@ void writePdf(const std::string& path, const MadeBook& book) {
   for (const MadePage& page : book.pages) {
     if (!page.label.empty()) cairo_pdf_surface_set_page_label(surface, page.label.c_str());
     double y = 60;
-    for (const std::string& line : page.lines) {
+    for (std::size_t i = 0; i < page.lines.size(); ++i) {
+      const double size = i < page.sizes.size() ? page.sizes[i] : 10;
+      cairo_set_font_size(cr, size);
+      y += size - 10;
       cairo_move_to(cr, 60, y);
-      cairo_show_text(cr, line.c_str());
+      cairo_show_text(cr, page.lines[i].c_str());
       y += lineHeight;
     }
     cairo_show_page(cr);

@@ -8,6 +8,7 @@
 struct MadePage {
   std::string label;                 // empty: none set
   std::vector<std::string> lines;    // UTF-8, one text line each, top to bottom
+  std::vector<double> sizes = {};    // per line its type's size; missing ones 10 points
 };
 
 struct MadeOutlineEntry {

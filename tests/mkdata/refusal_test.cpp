@@ -135,6 +135,24 @@ TEST(Usage, MisuseExitsWithTwoAndTheUsage) {
     const ToolRun run = runTool(arguments, scratch);
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.err.rfind("usage: quirel-mkdata", 0), 0u) << run.err;
+    if (arguments.empty()) {
+      EXPECT_NE(run.err.find("quirel-mkdata book BOOK.pdf"), std::string::npos) << run.err;
+    }
+  }
+}
+
+// Every command is listed, each has its help, on standard output.
+TEST(Usage, HelpListsEveryCommandAndExplainsEach) {
+  ScratchDir scratch;
+  const ToolRun all = runTool({"--help"}, scratch);
+  EXPECT_EQ(all.exitCode, 0);
+  for (const char* command : {"book BOOK.pdf OUT_DIR", "pack WORDS_TSV", "stats DATA_SET", "COMMAND --help"})
+    EXPECT_NE(all.out.find(std::string("quirel-mkdata ") + command), std::string::npos) << command;
+  for (const char* command : {"book", "pack", "stats"}) {
+    const ToolRun help = runTool({command, "--help"}, scratch);
+    EXPECT_EQ(help.exitCode, 0) << command;
+    EXPECT_EQ(help.out.rfind(std::string("usage: quirel-mkdata ") + command, 0), 0u) << help.out;
+    EXPECT_GT(help.out.size(), 150u) << command;
   }
 }
 

@@ -1,28 +1,44 @@
 #include "book_command.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <ostream>
 
 #include "book_description.h"
+#include "contents_headings.h"
 #include "file_output.h"
 #include "index/word_index.h"
 #include "outline_headings.h"
 #include "page_labels.h"
 #include "pdf_document.h"
 #include "pdf_words.h"
+#include "styled_words_reader.h"
 #include "producer/data_producer.h"
+#include "text_codec.h"
 #include "tsv_files.h"
+#include "typography_headings.h"
 #include "word_tally.h"
 
 const char bookUsage[] =
-    "       quirel-mkdata book BOOK.pdf OUT_DIR [--page-offset N] [--printed-pages FIRST-LAST]\n"
+    "quirel-mkdata book BOOK.pdf OUT_DIR [--page-offset N] [--printed-pages FIRST-LAST]\n"
     "                 [--leave-out FIRST-LAST]... [--parts detect|skip|keep] [--caption TEXT]\n"
     "                 [--title T] [--authors A] [--edition E] [--publisher P] [--year Y] [--url U]\n"
     "                 [--pdf-place DIR]...\n";
+
+const char bookHelp[] =
+    "Makes the word index and the heading table of a German book from its PDF\n"
+    "and writes words.tsv, headings.tsv, word_index.bin, heading_table.bin,\n"
+    "caption.h, book.txt and pdf-directory into OUT_DIR (made if missing), all\n"
+    "of them or none. Printed pages come from the PDF's page labels, headings\n"
+    "from its outline (or its contents pages, or its typography), as printed.\n"
+    "\n"
+    "  --page-offset N          printed page = PDF page - N; labels ignored\n"
+    "  --printed-pages F-L      index printed pages F to L only (needed above 1799)\n"
+    "  --leave-out F-L          leave printed pages F to L out (repeatable)\n"
+    "  --parts detect|skip|keep the outline's top level: parts above the chapters?\n"
+    "  --caption TEXT           the window's book reference, whole; or its parts:\n"
+    "  --title, --authors, --edition, --publisher, --year, --url\n"
+    "                           (title, authors and year default to the metadata)\n"
+    "  --pdf-place DIR          where the book's package installs the PDF (repeatable)\n";
 
 namespace {
 
@@ -124,11 +140,25 @@ struct BookData {
   std::string report;
 };
 
+// Every rule reads the text as a reader does: composed characters.
+void composeBookText(PdfBook& book) {
+  for (PdfPage& page : book.pages) {
+    for (std::u32string& line : page.lines) line = composed(line);
+  }
+  for (PdfOutlineEntry& entry : book.outline) entry.title = composedUtf8(entry.title);
+  for (std::string* field : {&book.metadata.title, &book.metadata.author, &book.metadata.subject,
+                             &book.metadata.keywords})
+    *field = composedUtf8(*field);
+}
+
 bool choosePages(const PdfBook& book, const BookOptions& options, BookData& data, std::string& reason) {
   std::vector<std::string> labels;
   for (const PdfPage& page : book.pages) labels.push_back(page.label);
   PrintedPages pages;
   if (!choosePrintedPages(labels, options.pages, pages, reason)) return false;
+  if (pages.pdfNumbering)
+    data.report += "the page labels number fewer than half of the pages: printed pages are the PDF's page "
+                   "numbers (--page-offset N makes them PDF page - N)\n";
   const std::vector<bool> indexPages = indexAndContentsPages(book.outline, book.pages.size());
   int indexPageCount = 0;
   for (std::size_t i = 0; i < indexPages.size(); ++i) {
@@ -138,12 +168,26 @@ bool choosePages(const PdfBook& book, const BookOptions& options, BookData& data
   }
   data.printedOf = pages.printedOf;
   data.report += "left out: " + std::to_string(pages.romanPages) + " pages with roman labels, " +
-                 std::to_string(pages.otherLabelPages) + " with other labels, " + std::to_string(indexPageCount) +
-                 " of the index and contents in the outline";
+                 std::to_string(pages.otherLabelPages) + " with other labels, " +
+                 std::to_string(pages.repeatedLabelPages) + " whose number a later run of pages carries, " +
+                 std::to_string(indexPageCount) + " of the index and contents in the outline";
   return true;
 }
 
-bool collectBookData(PdfBook& book, const BookOptions& options, BookData& data, std::string& reason) {
+// Where the headings come from: the outline; without one, the book's own
+// contents pages; failing those, its typography. The outline is made of
+// the latter two when they are used.
+const char* headingSource(PdfBook& book, StyledWordsReader& styled, const std::vector<int>& printedOf) {
+  if (!book.outline.empty()) return styled.stop(), "the outline";
+  book.outline = contentsOutline(book.pages, printedOf);
+  if (!book.outline.empty()) return styled.stop(), "the contents pages";
+  book.outline = typographyOutline(styled.words(), printedOf);
+  return "the typography";
+}
+
+bool collectBookData(PdfBook& book, const BookOptions& options, StyledWordsReader& styled, BookData& data,
+                     std::string& reason) {
+  composeBookText(book);
   settleOutlinePages(book.outline, book.pages);
   if (!choosePages(book, options, data, reason)) return false;
   const BodyText body = bodyText(book.pages, data.printedOf);
@@ -152,16 +196,18 @@ bool collectBookData(PdfBook& book, const BookOptions& options, BookData& data, 
   data.words = tallyWords(scanned, dropped);
   if (data.words.size() < fewestDistinctWords) {
     reason = "only " + std::to_string(data.words.size()) + " distinct words, fewer than " +
-             std::to_string(fewestDistinctWords);
+             std::to_string(fewestDistinctWords) +
+             "; is it the book's PDF, and do --printed-pages and --leave-out leave enough?";
     return false;
   }
+  const char* const source = headingSource(book, styled, data.printedOf);
   const bool skipTop = options.parts == PartLevel::skip ||
                        (options.parts == PartLevel::detect && topLevelHoldsParts(book.outline, book.pages));
-  data.headings = outlineHeadings(book.outline, skipTop, data.printedOf, data.notes);
+  data.headings = outlineHeadings(book.outline, skipTop, book.pages, data.printedOf, data.notes);
   data.report += ", " + std::to_string(body.contentsPages) + " contents pages found by their dot leaders; " +
                  std::to_string(body.edgeLinesDropped) + " running heads and footers; words scanned " +
                  std::to_string(scanned.size()) + ", entries " + std::to_string(data.words.size()) +
-                 ", headings " + std::to_string(data.headings.size()) +
+                 ", headings " + std::to_string(data.headings.size()) + " from " + source +
                  (skipTop ? " (top outline level skipped as parts)" : "");
   return true;
 }
@@ -177,11 +223,13 @@ bool packLists(const std::string& words, const std::string& headings, std::strin
   return packed;
 }
 
+// OUT_DIR and any of its parents that are missing.
 bool makeDirectory(const std::string& path, std::string& reason) {
-  struct stat status {};
-  if (stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return true;
-  if (mkdir(path.c_str(), 0755) == 0) return true;
-  reason = path + ": cannot create the directory: " + std::strerror(errno);
+  std::error_code error;
+  std::filesystem::create_directories(path, error);
+  if (!error && std::filesystem::is_directory(path, error)) return true;
+  reason = path + ": cannot create the directory (" + (error ? error.message() : "a file of that name is there") +
+           "); choose another OUT_DIR";
   return false;
 }
 
@@ -211,15 +259,17 @@ bool writeBookFiles(const PdfBook& book, const BookOptions& options, const BookD
 int bookCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
   BookOptions options;
   if (!parseBookArguments(a, options)) {
-    err << "usage:" << bookUsage + 6;
+    err << "usage: " << bookUsage << "       quirel-mkdata book --help\n";
     return 2;
   }
   PdfBook book;
   BookData data;
   std::string reason;
+  StyledWordsReader styled(options.pdfPath);
   const bool done = readPdfBook(options.pdfPath, book, reason) &&
-                    (hasTextLayer(book) || (reason = options.pdfPath + ": the PDF has no text layer", false)) &&
-                    (collectBookData(book, options, data, reason) || (reason = options.pdfPath + ": " + reason, false)) &&
+                    (hasTextLayer(book) || (reason = options.pdfPath + ": the PDF has no text layer; run it through OCR first", false)) &&
+                    (collectBookData(book, options, styled, data, reason) ||
+                     (reason = options.pdfPath + ": " + reason, false)) &&
                     writeBookFiles(book, options, data, reason);
   if (!done) {
     err << reason << '\n';

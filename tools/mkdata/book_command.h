@@ -7,4 +7,5 @@
 
 int bookCommand(const Arguments& arguments, std::ostream& out, std::ostream& err);
 
-extern const char bookUsage[];
+extern const char bookUsage[];   // one command line, without "usage: "
+extern const char bookHelp[];

@@ -14,9 +14,39 @@
 
 namespace {
 
-const char usage[] =
-    "usage: quirel-mkdata pack WORDS_TSV HEADINGS_TSV WORD_INDEX_BIN HEADING_TABLE_BIN\n"
-    "       quirel-mkdata stats DATA_SET...\n";
+const char packUsage[] = "quirel-mkdata pack WORDS_TSV HEADINGS_TSV WORD_INDEX_BIN HEADING_TABLE_BIN\n";
+const char packHelp[] =
+    "Packs the two lists into the two data sets, every rule of the formats\n"
+    "checked; a broken line is reported with its file and line, and neither\n"
+    "data set is replaced.\n";
+const char statsUsage[] = "quirel-mkdata stats DATA_SET...\n";
+const char statsHelp[] =
+    "Prints the figures of each data set (word index or heading table) as\n"
+    "Markdown; a data set that breaks a rule is reported with the rule.\n";
+
+struct Command {
+  const char* name;
+  int (*run)(const Arguments&, std::ostream&, std::ostream&);
+  const char* usage;
+  const char* help;
+};
+
+const Command commands[] = {
+    {"book", bookCommand, bookUsage, bookHelp},
+    {"pack", packCommand, packUsage, packHelp},
+    {"stats", statsCommand, statsUsage, statsHelp},
+};
+
+void printUsage(std::ostream& stream) {
+  const char* lead = "usage: ";
+  for (const Command& command : commands) {
+    stream << lead << command.usage;
+    lead = "       ";
+  }
+  stream << lead << "quirel-mkdata COMMAND --help\n";
+}
+
+void printCommandUsage(const Command& command, std::ostream& stream) { stream << "usage: " << command.usage; }
 
 int refuse(std::ostream& err, const std::vector<std::string>& errors) {
   for (const std::string& error : errors) err << error << '\n';
@@ -37,7 +67,7 @@ bool packFile(const std::string& path, ListPacker pack, std::string& bytes, std:
 
 int packCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
   if (a.size() != 4) {
-    err << usage;
+    printCommandUsage(commands[1], err);
     return 2;
   }
   std::vector<std::string> errors;
@@ -53,7 +83,7 @@ int packCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
 
 int statsCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
   if (a.empty()) {
-    err << usage;
+    printCommandUsage(commands[2], err);
     return 2;
   }
   int result = 0;
@@ -82,14 +112,16 @@ int statsCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
 }
 
 int runMkdata(const Arguments& commandLine, std::ostream& out, std::ostream& err) {
-  if (commandLine.empty()) {
-    err << usage;
-    return 2;
+  const bool help = commandLine.size() == 2 && commandLine[1] == "--help";
+  if (commandLine.size() == 1 && (commandLine[0] == "--help" || commandLine[0] == "-h")) {
+    printUsage(out);
+    return 0;
   }
-  const Arguments rest(commandLine.begin() + 1, commandLine.end());
-  if (commandLine[0] == "pack") return packCommand(rest, out, err);
-  if (commandLine[0] == "stats") return statsCommand(rest, out, err);
-  if (commandLine[0] == "book") return bookCommand(rest, out, err);
-  err << usage << bookUsage;
+  for (const Command& command : commands) {
+    if (commandLine.empty() || commandLine[0] != command.name) continue;
+    if (help) return printCommandUsage(command, out), out << '\n' << command.help, 0;
+    return command.run(Arguments(commandLine.begin() + 1, commandLine.end()), out, err);
+  }
+  printUsage(err);
   return 2;
 }

@@ -4,6 +4,7 @@
 #include <cassert>
 #include <cctype>
 
+#include "printed_headings.h"
 #include "text_codec.h"
 
 namespace {
@@ -43,29 +44,6 @@ std::size_t wordsOnPage(const PdfPage& page) {
   return words;
 }
 
-// "1.", "1.2", "2.3.4 " and the like at the start of a title.
-bool carriesNumber(const std::string& title) {
-  std::size_t i = 0;
-  while (i < title.size() && (std::isdigit(static_cast<unsigned char>(title[i])) || title[i] == '.')) ++i;
-  return i > 0 && std::isdigit(static_cast<unsigned char>(title[0])) && (i == title.size() || title[i] == ' ');
-}
-
-class Numbering {
- public:
-  std::string next(int level) {
-    assert(level >= 1 && level <= deepestHeading);
-    counts_[level - 1] += 1;
-    for (int deeper = level; deeper < deepestHeading; ++deeper) counts_[deeper] = 0;
-    if (level == 1) return std::to_string(counts_[0]) + ".";
-    std::string number = std::to_string(counts_[0]);
-    for (int i = 1; i < level; ++i) number += "." + std::to_string(counts_[i]);
-    return number;
-  }
-
- private:
-  int counts_[deepestHeading] = {};
-};
-
 // The heading table holds cp1252 without control characters; what it
 // cannot hold gives way to its nearest stand-in, and runs of blanks to one.
 std::string cleanTitle(const std::string& title, std::vector<std::string>& notes) {
@@ -90,15 +68,10 @@ std::string cleanTitle(const std::string& title, std::vector<std::string>& notes
   return cleaned;
 }
 
-bool titlePrintedOn(const std::string& title, const PdfPage& page) {
-  std::u32string wanted;
-  std::size_t bad = 0;
-  if (!decodeUtf8(title, wanted, bad) || wanted.empty()) return false;
-  wanted = wanted.substr(0, 24);  // long titles wrap; their start suffices
-  for (const std::u32string& line : page.lines) {
-    if (line.find(wanted) != std::u32string::npos) return true;
-  }
-  return false;
+bool printsTitle(const std::string& title, const std::vector<PdfPage>& pages, int pdfPage) {
+  std::string printed;
+  return pdfPage >= 1 && static_cast<std::size_t>(pdfPage) <= pages.size() &&
+         findPrintedHeading(title, pages[pdfPage - 1], printed);
 }
 
 // Why a heading cannot stand in the table where the outline puts it; empty
@@ -118,8 +91,8 @@ std::string misplaced(const std::string& title, bool onPage, int page, int level
 
 void settleOutlinePages(std::vector<PdfOutlineEntry>& outline, const std::vector<PdfPage>& pages) {
   for (PdfOutlineEntry& entry : outline) {
-    if (!entry.nearPageFoot || entry.pdfPage < 1 || static_cast<std::size_t>(entry.pdfPage) >= pages.size()) continue;
-    if (!titlePrintedOn(entry.title, pages[entry.pdfPage - 1])) ++entry.pdfPage;
+    if (!entry.nearPageFoot || printsTitle(entry.title, pages, entry.pdfPage)) continue;
+    if (printsTitle(entry.title, pages, entry.pdfPage + 1)) ++entry.pdfPage;
   }
 }
 
@@ -148,10 +121,10 @@ bool topLevelHoldsParts(const std::vector<PdfOutlineEntry>& outline, const std::
 std::vector<bool> indexAndContentsPages(const std::vector<PdfOutlineEntry>& outline, std::size_t pageCount) {
   std::vector<bool> covered(pageCount, false);
   for (std::size_t i = 0; i < outline.size(); ++i) {
-    if (!isIndexOrContentsTitle(outline[i].title) || outline[i].pdfPage < 1) continue;
+    if (outline[i].depth != 1 || !isIndexOrContentsTitle(outline[i].title) || outline[i].pdfPage < 1) continue;
     std::size_t end = pageCount;  // one past the last page covered
     for (std::size_t j = i + 1; j < outline.size(); ++j) {
-      if (outline[j].depth <= outline[i].depth && outline[j].pdfPage > outline[i].pdfPage) {
+      if (outline[j].depth == 1 && outline[j].pdfPage > outline[i].pdfPage) {
         end = static_cast<std::size_t>(outline[j].pdfPage - 1);
         break;
       }
@@ -163,16 +136,20 @@ std::vector<bool> indexAndContentsPages(const std::vector<PdfOutlineEntry>& outl
 }
 
 std::vector<OutlineHeading> outlineHeadings(const std::vector<PdfOutlineEntry>& outline, bool skipTopLevel,
-                                            const std::vector<int>& printedOf, std::vector<std::string>& notes) {
+                                            const std::vector<PdfPage>& pages, const std::vector<int>& printedOf,
+                                            std::vector<std::string>& notes) {
+  assert(pages.size() == printedOf.size());
   std::vector<OutlineHeading> headings;
-  Numbering numbering;
-  int skippedDepth = 0;  // inside an index or contents entry: its depth
+  int skippedDepth = 0;  // inside the book's index or contents: 1
   for (const PdfOutlineEntry& entry : outline) {
     if (skippedDepth != 0 && entry.depth > skippedDepth) continue;
-    skippedDepth = isIndexOrContentsTitle(entry.title) ? entry.depth : 0;
+    skippedDepth = entry.depth == 1 && isIndexOrContentsTitle(entry.title) ? 1 : 0;
     const int level = entry.depth - (skipTopLevel ? 1 : 0);
     if (skippedDepth != 0 || level < 1 || level > deepestHeading) continue;
-    const std::string title = cleanTitle(entry.title, notes).substr(0, longestTitle);
+    std::string printed;
+    const bool found = entry.pdfPage >= 1 && static_cast<std::size_t>(entry.pdfPage) <= pages.size() &&
+                       findPrintedHeading(entry.title, pages[entry.pdfPage - 1], printed);
+    const std::string title = cleanTitle(found ? printed : entry.title, notes).substr(0, longestTitle);
     const bool onPage = entry.pdfPage >= 1 && static_cast<std::size_t>(entry.pdfPage) <= printedOf.size() &&
                         printedOf[entry.pdfPage - 1] != 0;
     const int page = onPage ? printedOf[entry.pdfPage - 1] : 0;
@@ -181,7 +158,7 @@ std::vector<OutlineHeading> outlineHeadings(const std::vector<PdfOutlineEntry>& 
       notes.push_back("heading \"" + entry.title + "\" left out: " + why);
       continue;
     }
-    headings.push_back({page, level, carriesNumber(title) ? title : numbering.next(level) + " " + title});
+    headings.push_back({page, level, title});
   }
   return headings;
 }

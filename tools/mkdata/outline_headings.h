@@ -25,20 +25,21 @@ struct OutlineHeading {
 enum class PartLevel { detect, skip, keep };
 
 // An entry whose place lies at the foot of its page, where its title is
-// not printed, begins on the next page.
+// not printed, begins on the next page when that page prints it.
 void settleOutlinePages(std::vector<PdfOutlineEntry>& outline, const std::vector<PdfPage>& pages);
 
 bool isIndexOrContentsTitle(const std::string& title);
 
 bool topLevelHoldsParts(const std::vector<PdfOutlineEntry>& outline, const std::vector<PdfPage>& pages);
 
-// Per PDF page, true when it belongs to an outline entry for the index or
-// the table of contents: from its page to the page before the next entry
-// at its depth or above.
+// Per PDF page, true when it belongs to a top-level outline entry for the
+// index or the table of contents: from its page to the page before the next
+// top-level entry.
 std::vector<bool> indexAndContentsPages(const std::vector<PdfOutlineEntry>& outline, std::size_t pageCount);
 
 // printedOf: per PDF page its printed page, 0 when not indexed. notes
 // receives a line for each entry left out for its page and each title
 // character replaced.
 std::vector<OutlineHeading> outlineHeadings(const std::vector<PdfOutlineEntry>& outline, bool skipTopLevel,
-                                            const std::vector<int>& printedOf, std::vector<std::string>& notes);
+                                            const std::vector<PdfPage>& pages, const std::vector<int>& printedOf,
+                                            std::vector<std::string>& notes);

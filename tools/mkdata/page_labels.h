@@ -1,9 +1,17 @@
 // From the PDF's pages to the printed pages a reader sees. A page labelled
 // with a plain arabic number is that printed page; roman labels mark the
 // front matter (title, table of contents), which is left out, and so is a
-// page with any other label ("A-1"). A page without a label (a PDF without
-// labels, or one that labels only some pages) is numbered by its place in
-// the PDF, as viewers number it. An offset given on the command line
+// page with any other label ("A-1", "T-1"). A page without a label is
+// numbered by its place in the PDF, as viewers number it.
+//
+// No printed page stands on two PDF pages: where a number is carried by
+// more than one page, the page in the longest run of pages numbered one
+// after the other keeps it (the body, not a title page numbered 1 or a
+// part numbered again from 1; the later run where two are as long), and
+// the others are left out and counted.
+//
+// A book whose labels number fewer than half of its pages (all roman, say)
+// is numbered by the PDF's pages instead, and the report says so. An offset given on the command line
 // overrides the labels (printed page = PDF page - offset).
 #pragma once
 
@@ -30,6 +38,8 @@ struct PrintedPages {
   std::vector<int> printedOf;         // per PDF page (index 0 = PDF page 1); 0 not indexed
   int romanPages = 0;                 // left out for their roman labels
   int otherLabelPages = 0;            // left out for labels that are no page number
+  int repeatedLabelPages = 0;         // left out: another page carries their number
+  bool pdfNumbering = false;          // the labels made no sense: PDF page numbers used
 };
 
 // False with a reason when a printed page lies above 1799 and no last page

@@ -10,6 +10,7 @@
 #include <poppler-document.h>
 #include <poppler-global.h>
 #include <poppler-page.h>
+#include <poppler-toc.h>
 
 #include "text_codec.h"
 
@@ -98,4 +99,24 @@ bool readPdfBook(const std::string& path, PdfBook& book, std::string& reason) {
   for (int i = 0; i < document->pages(); ++i) book.pages.push_back(pageOf(*document, i));
   outlineReader.join();
   return outlineRead || (reason = path + ": " + outlineReason, false);
+}
+
+void readPdfStyledWords(const std::string& path, const std::function<bool(std::size_t)>& mayRead,
+                        std::vector<std::vector<PdfStyledWord>>& pages) {
+  pages.clear();
+  poppler::set_debug_error_function(quietPoppler, nullptr);  // the text's reading reports on the file
+  std::unique_ptr<poppler::document> document(poppler::document::load_from_file(path));
+  if (!document || document->is_locked() || std::unique_ptr<poppler::toc>(document->create_toc())) return;
+  pages.resize(static_cast<std::size_t>(document->pages()));
+  for (std::size_t i = 0; i < pages.size() && mayRead(i); ++i) {
+    std::unique_ptr<poppler::page> page(document->create_page(static_cast<int>(i)));
+    if (!page) continue;
+    // The boxes' heights, not their fonts' sizes: fonts cost half as much
+    // again to read, and the heights tell the same.
+    for (const poppler::text_box& box : page->text_list()) {
+      std::u32string text;
+      std::size_t bad = 0;
+      if (decodeUtf8(utf8Of(box.text()), text, bad)) pages[i].push_back({text, box.bbox().height(), box.bbox().top()});
+    }
+  }
 }

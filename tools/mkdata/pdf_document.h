@@ -5,6 +5,7 @@
 // readers.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,20 @@ struct PdfBook {
 // False with one line of reason when the file is no PDF, needs a password,
 // or cannot be read.
 bool readPdfBook(const std::string& path, PdfBook& book, std::string& reason);
+
+// A word as its page sets it, for headings found by their typography.
+struct PdfStyledWord {
+  std::u32string text;
+  double size;                       // the height of its box, in points: its type's size
+  double top;                        // of its box, from the page's top
+};
+
+// Every page's words with their type, read again from the file, for a
+// book whose headings may have to come from its typography: none for a
+// book with an outline. mayRead(i) is asked before page i + 1 is read (it
+// may wait); false ends the reading there.
+void readPdfStyledWords(const std::string& path, const std::function<bool(std::size_t)>& mayRead,
+                        std::vector<std::vector<PdfStyledWord>>& pages);
 
 // The outline alone, from the file's bytes (poppler's C++ binding gives no
 // destinations, so this goes through its GLib binding).

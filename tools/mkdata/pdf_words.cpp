@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "contents_headings.h"
 #include "text_codec.h"
 
 namespace {
@@ -44,17 +45,24 @@ std::vector<std::u32string> tokens(const std::u32string& line) {
 
 std::u32string asU32(const std::string& ascii) { return {ascii.begin(), ascii.end()}; }
 
-// The line with the page's own number (and label) masked: what a running
-// head or footer has in common from page to page.
-std::u32string folioMasked(const std::u32string& line, const std::u32string& label, int printed) {
-  const std::u32string number = printed > 0 ? asU32(std::to_string(printed)) : U"";
-  std::u32string masked;
+// The line's shape, what a running head or footer keeps from page to
+// page: every run of digits masked (the page's number, a chapter's, a date,
+// "10/59") and the page's label too (a roman one).
+std::u32string shapeOf(const std::u32string& line, const std::u32string& label) {
+  std::u32string shape;
   for (const std::u32string& word : tokens(line)) {
-    const bool folio = (!number.empty() && word == number) || (!label.empty() && word == label);
-    masked += folio ? std::u32string(1, folioMark) : word;
-    masked += U' ';
+    if (!label.empty() && word == label) {
+      shape += folioMark;
+    } else {
+      for (char32_t c : word) {
+        const bool digit = c >= U'0' && c <= U'9';
+        if (!digit) shape += c;
+        if (digit && (shape.empty() || shape.back() != folioMark)) shape += folioMark;
+      }
+    }
+    shape += U' ';
   }
-  return masked;
+  return shape;
 }
 
 bool holdsFolio(const std::u32string& line, const std::u32string& label, int printed) {
@@ -86,60 +94,68 @@ std::u32string labelOf(const PdfPage& page) {
   return decodeUtf8(page.label, label, bad) ? label : U"";
 }
 
-// The forms under which an edge line recurs: with the page's number
-// masked, and as it stands (a chapter number may equal a page's number).
-std::vector<std::u32string> formsOf(const std::u32string& line, const std::u32string& label, int printed) {
-  return {folioMasked(line, label, printed), folioMasked(line, U"", 0)};
+// Whether a run of digits in the line is the page's number, printed or in
+// the PDF ("10/59"), or a word of it the page's label.
+bool holdsPageNumber(const std::u32string& line, const std::u32string& label, int printed, std::size_t pdfPage) {
+  const std::u32string numbers[] = {asU32(std::to_string(printed)), asU32(std::to_string(pdfPage))};
+  for (const std::u32string& word : tokens(line)) {
+    if (!label.empty() && word == label) return true;
+    for (std::size_t i = 0; i < word.size();) {
+      const std::size_t end = std::min(word.find_first_not_of(U"0123456789", i), word.size());
+      const std::u32string digits = word.substr(i, end - i);
+      if (!digits.empty() && (digits == numbers[0] || digits == numbers[1])) return true;
+      i = end == i ? i + 1 : end;
+    }
+  }
+  return false;
 }
 
-// Whether the pages on which an edge line stands (ascending PDF page
-// indexes, the last one just added) make it a running head or footer. One
-// with the page number recurs on three pages within five. One without,
-// which could as well be a line of text that happens to open or end a few
-// pages ("Es basiert auf ..."), must stand on six pages in a row, each on
-// the page after the one before or the page after that (a chapter's head on
-// every page or every other one), or on more than half of the book's pages
-// (at least three).
-bool recursAsRunningLine(const std::vector<std::size_t>& seen, bool withFolio, std::size_t pageCount) {
-  const std::size_t n = seen.size();
-  if (withFolio) return n >= 3 && seen[n - 1] - seen[n - 3] < 5;
+// The pages (ascending PDF page indexes) on which an edge line of one shape
+// stands, and those of them where it holds the page's number.
+struct Sightings {
+  std::vector<std::size_t> all;
+  std::vector<std::size_t> withNumber;
+};
+
+// Whether the pages make a line a running head or footer. One with the
+// page's number recurs on three pages within five. One without, which could
+// as well be a line of text that happens to open or end a few pages ("Es
+// basiert auf ...", "Abbildung 3.18: ..."), must stand on six pages in a
+// row, each on the page after the one before or the page after that (a
+// chapter's head on every page, or on every other one when odd and even
+// pages differ), or on more than half of the book's pages (at least three).
+bool recursAsRunningLine(const Sightings& seen, std::size_t pageCount) {
+  const std::vector<std::size_t>& numbered = seen.withNumber;
+  for (std::size_t i = 2; i < numbered.size(); ++i) {
+    if (numbered[i] - numbered[i - 2] < 5) return true;
+  }
   std::size_t run = 1;
-  while (run < n && run < 6 && seen[n - run] - seen[n - run - 1] <= 2) ++run;
-  return run == 6 || (n >= 3 && 2 * n > pageCount);
+  for (std::size_t i = 1; i < seen.all.size() && run < 6; ++i) run = seen.all[i] - seen.all[i - 1] <= 2 ? run + 1 : 1;
+  return run >= 6 || (seen.all.size() >= 3 && 2 * seen.all.size() > pageCount);
 }
 
 std::set<std::u32string> recurringEdgeLines(const std::vector<PdfPage>& pages, const std::vector<int>& printedOf) {
-  std::map<std::u32string, std::vector<std::size_t>> pagesOf;
+  std::map<std::u32string, Sightings> sightings;
   for (std::size_t p = 0; p < pages.size(); ++p) {
+    const std::u32string label = labelOf(pages[p]);
     for (std::size_t i : edgeLines(pages[p])) {
-      for (const std::u32string& form : formsOf(pages[p].lines[i], labelOf(pages[p]), printedOf[p])) {
-        std::vector<std::size_t>& seen = pagesOf[form];
-        if (seen.empty() || seen.back() != p) seen.push_back(p);
-      }
+      Sightings& seen = sightings[shapeOf(pages[p].lines[i], label)];
+      if (!seen.all.empty() && seen.all.back() == p) continue;
+      seen.all.push_back(p);
+      if (holdsPageNumber(pages[p].lines[i], label, printedOf[p], p + 1)) seen.withNumber.push_back(p);
     }
   }
   std::set<std::u32string> recurring;
-  for (const auto& [masked, seen] : pagesOf) {
-    std::vector<std::size_t> upTo;
-    for (std::size_t p : seen) {
-      upTo.push_back(p);
-      if (recursAsRunningLine(upTo, masked.find(folioMark) != std::u32string::npos, pages.size())) {
-        recurring.insert(masked);
-        break;
-      }
-    }
+  for (const auto& [shape, seen] : sightings) {
+    if (recursAsRunningLine(seen, pages.size())) recurring.insert(shape);
   }
   return recurring;
 }
 
 bool isContentsLine(const std::u32string& line) {
-  const std::size_t end = line.find_last_not_of(U' ');
-  if (end == std::u32string::npos) return false;
-  std::size_t digits = end + 1;
-  while (digits > 0 && line[digits - 1] >= U'0' && line[digits - 1] <= U'9') --digits;
-  if (digits == end + 1) return false;
-  const std::u32string before = line.substr(0, digits);
-  return before.find(U". . .") != std::u32string::npos || before.find(U"...") != std::u32string::npos;
+  std::u32string title;
+  int page = 0;
+  return dotLeaderEntry(line, title, page);
 }
 
 // The indexes of a page's running heads and footers.
@@ -149,9 +165,7 @@ std::set<std::size_t> runningLines(const PdfPage& page, int printed, const std::
   std::set<std::size_t> running;
   for (std::size_t i : edges) {
     const bool outermost = i == edges.front() || i == edges.back();
-    const std::vector<std::u32string> forms = formsOf(page.lines[i], label, printed);
-    if ((outermost && holdsFolio(page.lines[i], label, printed)) || recurring.count(forms[0]) != 0 ||
-        recurring.count(forms[1]) != 0)
+    if ((outermost && holdsFolio(page.lines[i], label, printed)) || recurring.count(shapeOf(page.lines[i], label)) != 0)
       running.insert(i);
   }
   return running;

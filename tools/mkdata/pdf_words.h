@@ -4,10 +4,11 @@
 // rest from the next line. Running heads and page footers are recognised
 // among a page's first two and last two lines: its first or last line when
 // it holds the page's own number (or label) among at most ten words, and
-// any of them whose text, with the page's number masked, recurs there as
-// running heads do: on three pages within five when it holds the number,
-// else on six pages in a row at most two apart, or on more than half of all
-// pages. A page whose lines are mostly entries with dot leaders and a page
+// any of them whose text, with every digit masked (the page's number, a
+// chapter's, a date), recurs there as running heads do: on three pages
+// within five where it holds the page's number (printed or the PDF's, as in
+// "10/59"), else on six pages in a row at most two apart (odd and even pages
+// may differ), or on more than half of all pages. A page whose lines are mostly entries with dot leaders and a page
 // number is a table of contents and is left out whole.
 #pragma once
 

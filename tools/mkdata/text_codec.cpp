@@ -1,5 +1,8 @@
 #include "text_codec.h"
 
+#include <glib.h>
+
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -41,6 +44,36 @@ std::string encodeUtf8(const std::u32string& codePoints) {
   std::string text;
   for (char32_t c : codePoints) appendUtf8(text, c);
   return text;
+}
+
+// GLib's tables are Unicode's own; poppler brings GLib along.
+std::string composedUtf8(const std::string& text) {
+  gchar* normal = g_utf8_normalize(text.data(), static_cast<gssize>(text.size()), G_NORMALIZE_NFC);
+  if (normal == nullptr) return text;  // not UTF-8: left for the caller's checks
+  std::string result = normal;
+  g_free(normal);
+  return result;
+}
+
+namespace {
+
+// Whether NFC can change a character: a combining mark, a Hangul jamo, or
+// one that stands for another alone (the Ångström sign for "Å").
+bool composesOrChanges(char32_t c) {
+  if (c < 0x300) return false;
+  gunichar a = 0, b = 0;
+  const auto u = static_cast<gunichar>(c);
+  return g_unichar_combining_class(u) != 0 || (c >= 0x1100 && c <= 0x11FF) ||
+         (g_unichar_decompose(u, &a, &b) && b == 0);
+}
+
+}  // namespace
+
+std::u32string composed(const std::u32string& text) {
+  if (std::none_of(text.begin(), text.end(), composesOrChanges)) return text;
+  std::u32string result;
+  std::size_t bad = 0;
+  return decodeUtf8(composedUtf8(encodeUtf8(text)), result, bad) ? result : text;
 }
 
 unsigned char nearestCp1252Byte(char32_t codePoint) {

@@ -51,7 +51,29 @@ class Scanner {
  public:
   explicit Scanner(std::vector<ScannedWord>& words) : words_(words) {}
 
+  // A table's header repeated at the top of the next page stands between
+  // a divided word and its rest: the rest comes after it.
   void line(const BookLine& bookLine) {
+    notePage(bookLine);
+    if (!hasPending_ || bookLine.page == pending_.page || lastPageLines_.count(bookLine.text) == 0) {
+      scanRuns(bookLine);
+      return;
+    }
+    Run held = std::move(pending_);
+    hasPending_ = false;
+    scanRuns(bookLine);
+    end();
+    pending_ = std::move(held);
+    hasPending_ = true;
+  }
+
+  void end() {
+    if (hasPending_) finish(pending_);
+    hasPending_ = false;
+  }
+
+ private:
+  void scanRuns(const BookLine& bookLine) {
     const std::u32string& text = bookLine.text;
     std::size_t i = 0;
     bool first = true;
@@ -78,12 +100,15 @@ class Scanner {
     }
   }
 
-  void end() {
-    if (hasPending_) finish(pending_);
-    hasPending_ = false;
+  void notePage(const BookLine& bookLine) {
+    if (bookLine.page != page_) {
+      lastPageLines_ = std::move(pageLines_);
+      pageLines_.clear();
+      page_ = bookLine.page;
+    }
+    pageLines_.insert(bookLine.text);
   }
 
- private:
   static CharClass runClass(const std::u32string& text, std::size_t i) {
     const CharClass c = classOf(text[i]);
     if (c != CharClass::combiningMark) return c;
@@ -152,6 +177,9 @@ class Scanner {
   std::vector<ScannedWord>& words_;
   Run pending_;
   bool hasPending_ = false;
+  int page_ = 0;
+  std::set<std::u32string> pageLines_;      // the lines of the page being scanned
+  std::set<std::u32string> lastPageLines_;  // and of the page before it
 };
 
 // A line-end hyphen between small letters is usually a divided word, but
