@@ -11,23 +11,10 @@
 #include <poppler-global.h>
 #include <poppler-page.h>
 
+#include "file_output.h"
 #include "text_codec.h"
 
 namespace {
-
-// A book's PDF runs to tens of megabytes: read in one piece, not streamed.
-bool readFileAtOnce(const std::string& path, std::string& bytes, std::string& reason) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return reason = path + ": cannot open: " + std::strerror(errno), false;
-  bool good = std::fseek(file, 0, SEEK_END) == 0;
-  const long size = good ? std::ftell(file) : -1;
-  good = size >= 0 && std::fseek(file, 0, SEEK_SET) == 0;
-  if (good) bytes.resize(static_cast<std::size_t>(size));
-  good = good && std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  std::fclose(file);
-  if (!good) reason = path + ": cannot read: " + std::strerror(errno);
-  return good;
-}
 
 // A PDF's header may follow some junk, but within its first kilobyte.
 bool looksLikePdf(const std::string& bytes) {
@@ -77,7 +64,7 @@ PdfPage pageOf(const poppler::document& document, int index) {
 
 bool readPdfBook(const std::string& path, PdfBook& book, std::string& reason) {
   std::string bytes;
-  if (!readFileAtOnce(path, bytes, reason)) return false;
+  if (!readWholeFile(path, bytes, reason)) return false;
   if (!looksLikePdf(bytes)) return reason = path + ": not a PDF file", false;
   poppler::set_debug_error_function(quietPoppler, nullptr);
   std::unique_ptr<poppler::document> document(
