@@ -1,14 +1,10 @@
 #include "book_command.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <ostream>
 
 #include "book_description.h"
-#include "file_output.h"
+#include "output_directory.h"
 #include "index/word_index.h"
 #include "outline_headings.h"
 #include "page_labels.h"
@@ -27,15 +23,6 @@ const char bookUsage[] =
 namespace {
 
 constexpr std::size_t fewestDistinctWords = 100;
-
-struct BookOptions {
-  std::string pdfPath;
-  std::string outDir;
-  PageChoice pages;
-  PartLevel parts = PartLevel::detect;
-  BookReference reference;
-  std::vector<std::string> pdfPlaces;   // where the book's own package installs the PDF
-};
 
 bool parseNumber(const std::string& text, int& number) {
   if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos) return false;
@@ -116,14 +103,6 @@ void completeReference(BookReference& reference, const PdfMetadata& metadata) {
   if (reference.year.empty() && metadata.year != 0) reference.year = std::to_string(metadata.year);
 }
 
-struct BookData {
-  std::vector<int> printedOf;
-  std::vector<TalliedWord> words;
-  std::vector<OutlineHeading> headings;
-  std::vector<std::string> notes;
-  std::string report;
-};
-
 bool choosePages(const PdfBook& book, const BookOptions& options, BookData& data, std::string& reason) {
   std::vector<std::string> labels;
   for (const PdfPage& page : book.pages) labels.push_back(page.label);
@@ -142,6 +121,8 @@ bool choosePages(const PdfBook& book, const BookOptions& options, BookData& data
                  " of the index and contents in the outline";
   return true;
 }
+
+}  // namespace
 
 bool collectBookData(PdfBook& book, const BookOptions& options, BookData& data, std::string& reason) {
   settleOutlinePages(book.outline, book.pages);
@@ -166,6 +147,8 @@ bool collectBookData(PdfBook& book, const BookOptions& options, BookData& data, 
   return true;
 }
 
+namespace {
+
 // Packing goes through the very reader of words.tsv and headings.tsv that
 // `pack` uses, so the data sets are what `pack` makes of the lists.
 bool packLists(const std::string& words, const std::string& headings, std::string& wordIndex,
@@ -177,15 +160,10 @@ bool packLists(const std::string& words, const std::string& headings, std::strin
   return packed;
 }
 
-bool makeDirectory(const std::string& path, std::string& reason) {
-  struct stat status {};
-  if (stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) return true;
-  if (mkdir(path.c_str(), 0755) == 0) return true;
-  reason = path + ": cannot create the directory: " + std::strerror(errno);
-  return false;
-}
+}  // namespace
 
-bool writeBookFiles(const PdfBook& book, const BookOptions& options, const BookData& data, std::string& reason) {
+bool bookFiles(const PdfBook& book, const BookOptions& options, const BookData& data,
+               std::vector<OutputFile>& files, std::string& reason) {
   const std::string words = wordsTsv(data.words);
   const std::string headings = headingsTsv(data.headings);
   std::string wordIndex, headingTable;
@@ -194,16 +172,21 @@ bool writeBookFiles(const PdfBook& book, const BookOptions& options, const BookD
   completeReference(reference, book.metadata);
   const std::string description =
       bookDescription(reference, {baseName(options.pdfPath), book.sha256, options.pdfPlaces}, data.printedOf);
-  const std::string d = options.outDir + "/";
+  files = {{"words.tsv", words},
+           {"headings.tsv", headings},
+           {"book.txt", description},
+           {"caption.h", captionHeader(reference)},
+           {"word_index.bin", wordIndex},
+           {"heading_table.bin", headingTable},
+           {"pdf-directory", absoluteDirectoryOf(options.pdfPath) + "\n"}};
+  return true;
+}
+
+namespace {
+
+bool writeBookFiles(const PdfBook& book, const BookOptions& options, const BookData& data, std::string& reason) {
   std::vector<OutputFile> files;
-  files.push_back({d + "words.tsv", words});
-  files.push_back({d + "headings.tsv", headings});
-  files.push_back({d + "book.txt", description});
-  files.push_back({d + "caption.h", captionHeader(reference)});
-  files.push_back({d + "word_index.bin", wordIndex});
-  files.push_back({d + "heading_table.bin", headingTable});
-  files.push_back({d + "pdf-directory", absoluteDirectoryOf(options.pdfPath) + "\n"});
-  return makeDirectory(options.outDir, reason) && replaceFiles(files, reason);
+  return bookFiles(book, options, data, files, reason) && replaceDirectory(options.outDir, files, reason);
 }
 
 }  // namespace
