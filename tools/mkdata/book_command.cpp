@@ -210,5 +210,7 @@ int bookCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
   }
   for (const std::string& note : data.notes) err << note << '\n';
   out << data.report << '\n';
+  const std::string damage = damageReport(book.damage);
+  if (!damage.empty()) out << damage << '\n';
   return 0;
 }
