@@ -96,6 +96,23 @@ std::string absoluteDirectoryOf(const std::string& path) {
   return error ? std::string() : absolute.parent_path().lexically_normal().string();
 }
 
+// The description must hold the PDF's name and places as they are, for a
+// Quirel to find the file by them.
+// Refused, the name is shown with its control characters as "?", on one line.
+bool describable(const BookOptions& options, std::string& reason) {
+  std::string shown = options.pdfPath;
+  for (char& c : shown) c = static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+  const std::string why = unfitName(baseName(options.pdfPath));
+  if (!why.empty()) return reason = shown + ": the file name " + why + "; rename the file", false;
+  const std::string whyDirectory = unfitName(absoluteDirectoryOf(options.pdfPath));
+  if (!whyDirectory.empty())
+    return reason = shown + ": the name of its directory " + whyDirectory + "; move the file", false;
+  for (const std::string& place : options.pdfPlaces) {
+    if (!unfitName(place).empty()) return reason = "--pdf-place " + place + ": the name " + unfitName(place), false;
+  }
+  return true;
+}
+
 // The metadata fill in what the command line left open.
 void completeReference(BookReference& reference, const PdfMetadata& metadata) {
   if (reference.title.empty()) reference.title = metadata.title;
@@ -200,7 +217,7 @@ int bookCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
   PdfBook book;
   BookData data;
   std::string reason;
-  const bool done = readPdfBook(options.pdfPath, book, reason) &&
+  const bool done = describable(options, reason) && readPdfBook(options.pdfPath, book, reason) &&
                     (hasTextLayer(book) || (reason = options.pdfPath + ": the PDF has no text layer", false)) &&
                     (collectBookData(book, options, data, reason) || (reason = options.pdfPath + ": " + reason, false)) &&
                     writeBookFiles(book, options, data, reason);
