@@ -96,9 +96,13 @@ std::size_t charactersOf(const PdfPage& page) {
 
 PdfPage pageOf(const poppler::document& document, int index, PdfDamage& damage) {
   std::unique_ptr<poppler::page> page(document.create_page(index));
-  if (!page) return {};
+  if (!page) {
+    ++damage.pagesUnread;
+    return {"", {}, true};
+  }
   bool cut = false;
-  PdfPage read{"", linesOf(utf8Of(page->text(poppler::rectf(), poppler::page::raw_order_layout), std::string::npos), cut)};
+  PdfPage read{"", linesOf(utf8Of(page->text(poppler::rectf(), poppler::page::raw_order_layout), std::string::npos), cut),
+               false};
   damage.pagesCut += cut ? 1 : 0;
   return read;
 }
@@ -122,6 +126,12 @@ bool readPages(const poppler::document& document, const std::string& path, PdfBo
     }
   }
   return true;
+}
+
+// A page tree may count pages it does not hold; those after the last page
+// that could be read are no pages of the book.
+void dropMissingEnd(std::vector<PdfPage>& pages) {
+  while (!pages.empty() && pages.back().unread) pages.pop_back();
 }
 
 }  // namespace
@@ -151,6 +161,7 @@ bool readPdfBook(const std::string& path, PdfBook& book, std::string& reason) {
   if (!pagesRead) return false;
   if (!catalogRead) return reason = path + ": " + catalogReason, false;
   for (std::size_t i = 0; i < book.pages.size() && i < catalog.labels.size(); ++i) book.pages[i].label = catalog.labels[i];
+  dropMissingEnd(book.pages);
   book.outline = std::move(catalog.outline);
   book.damage.outlineCut = catalog.outlineCut;
   return true;
@@ -162,6 +173,7 @@ std::string damageReport(const PdfDamage& damage) {
   if (damage.popplerMessages != 0)
     add("poppler reported " + std::to_string(damage.popplerMessages) + " problems, the first: \"" +
         damage.firstMessage + "\"");
+  if (damage.pagesUnread != 0) add(std::to_string(damage.pagesUnread) + " pages of its page tree unreadable");
   if (damage.pagesCut != 0)
     add(std::to_string(damage.pagesCut) + " pages' text cut at " + std::to_string(mostPageCharacters) + " characters");
   if (damage.outlineCut) add("the outline cut at " + std::to_string(mostOutlineEntries) + " entries");

@@ -16,12 +16,13 @@ constexpr std::size_t longestOutlineTitle = 1000;     // bytes
 constexpr int deepestOutlineDepth = 4;                // chapter, section, subsection below a part
 constexpr std::size_t mostOutlineEntries = 20000;
 constexpr std::size_t longestMetadataText = 1000;     // bytes of a title, author, subject
-constexpr std::size_t mostPageCharacters = 1 << 16;   // the rest of a page's text is cut
+constexpr std::size_t mostPageCharacters = 1 << 15;   // a dense page holds 20,000; the rest is cut
 constexpr std::size_t mostBookCharacters = 1 << 24;   // a book with more text is refused
 
 struct PdfPage {
   std::string label;                 // UTF-8; empty when the PDF gives the page none
   std::vector<std::u32string> lines;
+  bool unread = false;               // poppler could not make the page; at the end it is dropped
 };
 
 struct PdfOutlineEntry {
@@ -43,6 +44,7 @@ struct PdfMetadata {
 struct PdfDamage {
   std::size_t popplerMessages = 0;
   std::string firstMessage;          // printable ASCII, cut short
+  std::size_t pagesUnread = 0;       // pages the page tree counts but poppler could not make
   std::size_t pagesCut = 0;          // pages whose text ran beyond mostPageCharacters
   bool outlineCut = false;           // more than mostOutlineEntries entries
 };

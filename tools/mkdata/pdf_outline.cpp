@@ -51,6 +51,8 @@ std::vector<ReadEntry> readItems(XRef* xref, const Object& outlines, bool& cut) 
   std::vector<Object> nextAt;  // nextAt[d - 1]: the next item at depth d
   nextAt.push_back(outlines.dictLookupNF("First").copy());
   std::set<Ref> seen;
+  const Object catalog = xref->getCatalog();
+  if (catalog.isDict() && catalog.dictLookupNF("Outlines").isRef()) seen.insert(catalog.dictLookupNF("Outlines").getRef());
   while (!nextAt.empty()) {
     const Object next = std::move(nextAt.back());
     nextAt.pop_back();
