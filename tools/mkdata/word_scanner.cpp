@@ -1,6 +1,6 @@
 #include "word_scanner.h"
 
-#include <set>
+#include <unordered_set>
 
 #include "text_codec.h"
 
@@ -158,7 +158,7 @@ class Scanner {
 // where the book writes the hyphenated form unbroken and never the joined
 // one, the hyphen was the word's own ("index-" "enable").
 void keepHyphensTheBookShows(std::vector<ScannedWord>& words) {
-  std::set<std::string> unbroken;
+  std::unordered_set<std::string> unbroken;
   for (const ScannedWord& word : words) {
     if (word.hyphenated.empty()) unbroken.insert(word.word);
   }
