@@ -224,6 +224,36 @@ std::string hugePageText() {
   return book.bytes();
 }
 
+// 500 pages of 110 lines of made-up German-looking words in a two-point
+// font: fifteen million characters, 190,000 distinct words.
+std::string hugeBookText() {
+  static const char* const syllables[] = {"ma", "schi", "ne", "spin", "del", "dreh", "zahl", "werk", "zeug", "ach", "se",
+                                          "steu", "er", "ung", "pro", "gramm", "ko", "or", "di", "na", "te"};
+  unsigned seed = 1;
+  auto next = [&seed](unsigned range) { return (seed = seed * 1103515245 + 12345) / 65536 % range; };
+  std::vector<std::string> contents;
+  for (int page = 0; page < 500; ++page) {
+    std::string content = "BT /F1 2 Tf 3 TL 10 830 Td\n";
+    for (int line = 0; line < 110; ++line) {
+      std::string text;
+      while (text.size() < 270) {
+        std::string word;
+        for (unsigned n = 2 + next(3); n > 0; --n) word += syllables[next(21)];
+        word[0] = static_cast<char>(word[0] - 'a' + 'A');
+        text += word + " ";
+      }
+      content += "(" + text + ") Tj T*\n";
+    }
+    contents.push_back(content + "ET");
+  }
+  RawBook book = rawBook(std::vector<std::vector<std::string>>(contents.size()));
+  for (std::size_t page = 0; page < contents.size(); ++page)
+    book.pdf.set(book.pages[page], "<< /Type /Page /Parent " + ref(book.pagesRoot) +
+                                       " /MediaBox [0 0 595 842] /Resources << /Font << /F1 " + ref(3) +
+                                       " >> >> /Contents " + ref(book.pdf.add(stream(contents[page]))) + " >>");
+  return book.bytes();
+}
+
 // Content streams with operators poppler does not know: it complains once
 // for each, through its error callback.
 std::string brokenContent() {
@@ -277,6 +307,7 @@ const std::vector<HostilePdf>& hostilePdfs() {
        damagedPageTree},
       {"page-text-huge", "a page with 81,000 characters of text", hugePageText},
       {"content-broken", "content streams with operators that do not exist", brokenContent},
+      {"text-huge", "500 pages of 30,000 characters each, 190,000 distinct words", hugeBookText},
       {"date-out-of-range", "a creation date D:99999999999999",
        [] { return withInfo("/Title (Datumsbuch) /CreationDate (D:99999999999999)"); }},
       {"title-huge", "a title of a megabyte", [] { return withInfo("/Title (" + std::string(1 << 20, 'T') + ")"); }},
