@@ -38,15 +38,15 @@ void appendUtf8Text(std::string& utf8, const std::string& bytes, std::size_t fro
   }
 }
 
-// Cut at `longest` bytes, never inside a character.
-void cutUtf8(std::string& utf8, std::size_t longest) {
-  if (utf8.size() <= longest) return;
+}  // namespace
+
+std::string cutUtf8(std::string utf8, std::size_t longest) {
+  if (utf8.size() <= longest) return utf8;
   std::size_t cut = longest;
   while (cut > 0 && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80) --cut;
   utf8.resize(cut);
+  return utf8;
 }
-
-}  // namespace
 
 std::string utf8OfTextString(const GooString& text, std::size_t longest) {
   const std::string& bytes = text.toStr();
@@ -61,8 +61,7 @@ std::string utf8OfTextString(const GooString& text, std::size_t longest) {
       appendUtf8(utf8, c != 0 ? c : replacement);
     }
   }
-  cutUtf8(utf8, longest);
-  return utf8;
+  return cutUtf8(std::move(utf8), longest);
 }
 
 std::map<Ref, int> pagesByObject(PDFDoc& document) {

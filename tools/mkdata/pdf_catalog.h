@@ -29,6 +29,9 @@ struct PdfCatalog {
 // read beside the text); false with a reason when poppler cannot open it.
 bool readPdfCatalog(const std::string& bytes, PdfCatalog& catalog, std::string& reason);
 
+// Valid UTF-8 cut at `longest` bytes, never inside a character.
+std::string cutUtf8(std::string utf8, std::size_t longest);
+
 // A PDF text string (UTF-16BE or UTF-8 after their byte-order marks,
 // PDFDocEncoding otherwise) as valid UTF-8 of at most `longest` bytes, cut
 // at a character; a broken sequence becomes U+FFFD.

@@ -23,15 +23,6 @@ bool looksLikePdf(const std::string& bytes) {
   return bytes.substr(0, 1024).find("%PDF-") != std::string::npos;
 }
 
-// Cut at `longest` bytes, never inside a character.
-std::string cutUtf8(std::string utf8, std::size_t longest) {
-  if (utf8.size() <= longest) return utf8;
-  std::size_t cut = longest;
-  while (cut > 0 && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80) --cut;
-  utf8.resize(cut);
-  return utf8;
-}
-
 std::string utf8Of(const poppler::ustring& text, std::size_t longest) {
   const poppler::byte_array bytes = text.to_utf8();
   return cutUtf8({bytes.begin(), bytes.end()}, longest);

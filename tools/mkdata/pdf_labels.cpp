@@ -92,10 +92,7 @@ std::string labelOf(const LabelRange& range, int page) {
     case 'A': case 'a': label += lettersOf(number, range.style == 'a'); break;
     default: break;
   }
-  if (label.size() <= longestLabel) return label;
-  std::size_t cut = longestLabel;
-  while (cut > 0 && (static_cast<unsigned char>(label[cut]) & 0xC0) == 0x80) --cut;  // not inside a character
-  return label.substr(0, cut);
+  return cutUtf8(std::move(label), longestLabel);
 }
 
 }  // namespace
