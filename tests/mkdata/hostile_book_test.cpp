@@ -84,6 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Outlines, HostileBook, ::testing::Values(
     HostileCase{"outline-cyclic", "headings 2", nullptr, "2\t1\t1. Kapitel Eins\n2\t1\t2. Kapitel Zwei\n"},
     HostileCase{"outline-missing-pages", "headings 0", nullptr, ""},
     HostileCase{"outline-name-tree-deep", "headings 1", nullptr, "2\t1\t1. Kapitel Tief\n"},
+    HostileCase{"outline-action-chain", "headings 1", nullptr, "2\t1\t1. Kapitel Kette\n"},
     HostileCase{"outline-wide", "damaged PDF, made from what could be read: the outline cut at 20000 entries", nullptr,
                 nullptr}));
 

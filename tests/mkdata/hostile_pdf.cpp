@@ -191,6 +191,16 @@ std::string deepNameTree() {
   return flatOutline(book, {{"Kapitel Tief", "/Dest (tief)"}});
 }
 
+// An outline entry's GoTo action followed by a chain of 100,000 /Next
+// actions.
+std::string actionChain() {
+  RawBook book = rawBook(bookPages(3));
+  int next = 0;
+  for (int i = 0; i < 100000; ++i)
+    next = book.pdf.add("<< /S /GoTo /D [" + ref(book.pages[1]) + " /Fit]" + (next != 0 ? " /Next " + ref(next) : "") + " >>");
+  return flatOutline(book, {{"Kapitel Kette", "/A << /S /GoTo /D [" + ref(book.pages[1]) + " /Fit] /Next " + ref(next) + " >>"}});
+}
+
 std::string deepLabelTree() {
   RawBook book = rawBook(bookPages(3));
   int node = book.pdf.add("<< /Nums [0 << /S /D /St 5 >>] >>");
@@ -302,6 +312,7 @@ const std::vector<HostilePdf>& hostilePdfs() {
       {"outline-missing-pages", "outline destinations to no page, page 99 of 3, a missing name, a missing object",
        missingDestinations},
       {"outline-wide", "25,000 outline entries on one level", wideOutline},
+      {"outline-action-chain", "an outline entry's action followed by 100,000 /Next actions", actionChain},
       {"outline-name-tree-deep", "a named destination in a name tree 100,000 levels deep", deepNameTree},
       {"page-tree-damaged", "a page tree that claims 20,000 pages more than it has, 3,000 entries leading nowhere",
        damagedPageTree},

@@ -22,13 +22,14 @@ struct ReadEntry {
   std::string name;                        // a named destination not yet found
 };
 
-// The destination of an outline item, or the name it goes by.
+// The destination of an outline item, or the name it goes by: its /Dest,
+// or the /D of a GoTo action (whose /Next actions, a chain poppler would
+// follow by recursion, are of no concern here).
 void destinationOf(const Object& item, ReadEntry& read) {
-  const Object dest = item.dictLookup("Dest");
+  Object dest = item.dictLookup("Dest");
   const Object action = item.dictLookup("A");
-  std::unique_ptr<LinkAction> link = !dest.isNull() ? LinkAction::parseDest(&dest)
-                                     : action.isDict() ? LinkAction::parseAction(&action)
-                                                       : nullptr;
+  if (dest.isNull() && action.isDict() && action.dictLookup("S").isName("GoTo")) dest = action.dictLookup("D");
+  std::unique_ptr<LinkAction> link = dest.isNull() ? nullptr : LinkAction::parseDest(&dest);
   const auto* goTo = link != nullptr && link->getKind() == actionGoTo ? static_cast<const LinkGoTo*>(link.get()) : nullptr;
   if (goTo == nullptr || !goTo->isOk()) return;
   if (goTo->getDest() != nullptr) read.destination = std::make_unique<LinkDest>(*goTo->getDest());
