@@ -96,19 +96,25 @@ std::string absoluteDirectoryOf(const std::string& path) {
   return error ? std::string() : absolute.parent_path().lexically_normal().string();
 }
 
+// A refused name as the one line of the refusal shows it: its control
+// characters as "?".
+std::string shownOnOneLine(std::string name) {
+  for (char& c : name) c = static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+  return name;
+}
+
 // The description must hold the PDF's name and places as they are, for a
 // Quirel to find the file by them.
-// Refused, the name is shown with its control characters as "?", on one line.
 bool describable(const BookOptions& options, std::string& reason) {
-  std::string shown = options.pdfPath;
-  for (char& c : shown) c = static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+  const std::string shown = shownOnOneLine(options.pdfPath);
   const std::string why = unfitName(baseName(options.pdfPath));
   if (!why.empty()) return reason = shown + ": the file name " + why + "; rename the file", false;
   const std::string whyDirectory = unfitName(absoluteDirectoryOf(options.pdfPath));
   if (!whyDirectory.empty())
     return reason = shown + ": the name of its directory " + whyDirectory + "; move the file", false;
   for (const std::string& place : options.pdfPlaces) {
-    if (!unfitName(place).empty()) return reason = "--pdf-place " + place + ": the name " + unfitName(place), false;
+    const std::string whyPlace = unfitName(place);
+    if (!whyPlace.empty()) return reason = "--pdf-place " + shownOnOneLine(place) + ": the name " + whyPlace, false;
   }
   return true;
 }
