@@ -5,6 +5,7 @@
 #include <poppler-global.h>
 #include <poppler-page.h>
 
+#include <limits>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -131,6 +132,8 @@ bool readPdfBook(const std::string& path, PdfBook& book, std::string& reason) {
   std::string bytes;
   if (!readWholeFile(path, bytes, reason)) return false;
   if (!looksLikePdf(bytes)) return reason = path + ": not a PDF file", false;
+  if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
+    return reason = path + ": larger than the 2 GB poppler reads from memory", false;
   PopplerMessages messages;
   std::unique_ptr<poppler::document> document(
       poppler::document::load_from_raw_data(bytes.data(), static_cast<int>(bytes.size())));
