@@ -42,8 +42,11 @@ std::vector<std::string> ScratchDir::names() const {
   return found;
 }
 
-ToolRun runTool(const std::vector<std::string>& arguments, const ScratchDir& scratch) {
-  std::string command = quoted(QUIREL_MKDATA);
+ToolRun runTool(const std::vector<std::string>& arguments, const ScratchDir& scratch,
+                const std::vector<std::string>& wrapper) {
+  std::string command;
+  for (const std::string& part : wrapper) command += quoted(part) + " ";
+  command += quoted(QUIREL_MKDATA);
   for (const std::string& argument : arguments) command += " " + quoted(argument);
   command += " >" + quoted(scratch.path(".out")) + " 2>" + quoted(scratch.path(".err"));
   const int status = std::system(command.c_str());

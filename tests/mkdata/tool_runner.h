@@ -24,7 +24,9 @@ class ScratchDir {
   std::string root_;
 };
 
-ToolRun runTool(const std::vector<std::string>& arguments, const ScratchDir& scratch);
+// wrapper: a command line the tool runs under (strace, say); empty: none.
+ToolRun runTool(const std::vector<std::string>& arguments, const ScratchDir& scratch,
+                const std::vector<std::string>& wrapper = {});
 
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& content);

@@ -4,7 +4,7 @@
 # tail and the input that caused it (crash-* in build/fuzz/findings).
 set -eu
 seconds="${QUIREL_FUZZ_SECONDS:-60}"
-targets="data_sets script tsv_reader"
+targets="data_sets script tsv_reader book"
 # Flags for one target (options_NAME); every target runs with libFuzzer's
 # leak check, since a dialog keeps nothing once it is closed.
 cmake --preset fuzz

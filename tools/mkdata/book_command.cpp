@@ -1,11 +1,12 @@
 #include "book_command.h"
 
 #include <filesystem>
+#include <memory>
 #include <ostream>
 
 #include "book_description.h"
 #include "contents_headings.h"
-#include "file_output.h"
+#include "output_directory.h"
 #include "index/word_index.h"
 #include "outline_headings.h"
 #include "page_labels.h"
@@ -43,15 +44,6 @@ const char bookHelp[] =
 namespace {
 
 constexpr std::size_t fewestDistinctWords = 100;
-
-struct BookOptions {
-  std::string pdfPath;
-  std::string outDir;
-  PageChoice pages;
-  PartLevel parts = PartLevel::detect;
-  BookReference reference;
-  std::vector<std::string> pdfPlaces;   // where the book's own package installs the PDF
-};
 
 bool parseNumber(const std::string& text, int& number) {
   if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos) return false;
@@ -125,20 +117,35 @@ std::string absoluteDirectoryOf(const std::string& path) {
   return error ? std::string() : absolute.parent_path().lexically_normal().string();
 }
 
+// A refused name as the one line of the refusal shows it: its control
+// characters as "?".
+std::string shownOnOneLine(std::string name) {
+  for (char& c : name) c = static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+  return name;
+}
+
+// The description must hold the PDF's name and places as they are, for a
+// Quirel to find the file by them.
+bool describable(const BookOptions& options, std::string& reason) {
+  const std::string shown = shownOnOneLine(options.pdfPath);
+  const std::string why = unfitName(baseName(options.pdfPath));
+  if (!why.empty()) return reason = shown + ": the file name " + why + "; rename the file", false;
+  const std::string whyDirectory = unfitName(absoluteDirectoryOf(options.pdfPath));
+  if (!whyDirectory.empty())
+    return reason = shown + ": the name of its directory " + whyDirectory + "; move the file", false;
+  for (const std::string& place : options.pdfPlaces) {
+    const std::string whyPlace = unfitName(place);
+    if (!whyPlace.empty()) return reason = "--pdf-place " + shownOnOneLine(place) + ": the name " + whyPlace, false;
+  }
+  return true;
+}
+
 // The metadata fill in what the command line left open.
 void completeReference(BookReference& reference, const PdfMetadata& metadata) {
   if (reference.title.empty()) reference.title = metadata.title;
   if (reference.authors.empty()) reference.authors = metadata.author;
   if (reference.year.empty() && metadata.year != 0) reference.year = std::to_string(metadata.year);
 }
-
-struct BookData {
-  std::vector<int> printedOf;
-  std::vector<TalliedWord> words;
-  std::vector<OutlineHeading> headings;
-  std::vector<std::string> notes;
-  std::string report;
-};
 
 // Every rule reads the text as a reader does: composed characters.
 void composeBookText(PdfBook& book) {
@@ -177,15 +184,19 @@ bool choosePages(const PdfBook& book, const BookOptions& options, BookData& data
 // Where the headings come from: the outline; without one, the book's own
 // contents pages; failing those, its typography. The outline is made of
 // the latter two when they are used.
-const char* headingSource(PdfBook& book, StyledWordsReader& styled, const std::vector<int>& printedOf) {
-  if (!book.outline.empty()) return styled.stop(), "the outline";
+const char* headingSource(PdfBook& book, StyledWordsReader* styled, const std::vector<int>& printedOf) {
+  const auto stopped = [styled] { if (styled != nullptr) styled->stop(); };
+  if (!book.outline.empty()) return stopped(), "the outline";
   book.outline = contentsOutline(book.pages, printedOf);
-  if (!book.outline.empty()) return styled.stop(), "the contents pages";
-  book.outline = typographyOutline(styled.words(), printedOf);
+  if (!book.outline.empty()) return stopped(), "the contents pages";
+  if (styled == nullptr) return "nowhere: no outline, no contents pages";
+  book.outline = typographyOutline(styled->words(), printedOf);
   return "the typography";
 }
 
-bool collectBookData(PdfBook& book, const BookOptions& options, StyledWordsReader& styled, BookData& data,
+}  // namespace
+
+bool collectBookData(PdfBook& book, const BookOptions& options, StyledWordsReader* styled, BookData& data,
                      std::string& reason) {
   composeBookText(book);
   settleOutlinePages(book.outline, book.pages);
@@ -212,6 +223,8 @@ bool collectBookData(PdfBook& book, const BookOptions& options, StyledWordsReade
   return true;
 }
 
+namespace {
+
 // Packing goes through the very reader of words.tsv and headings.tsv that
 // `pack` uses, so the data sets are what `pack` makes of the lists.
 bool packLists(const std::string& words, const std::string& headings, std::string& wordIndex,
@@ -223,17 +236,23 @@ bool packLists(const std::string& words, const std::string& headings, std::strin
   return packed;
 }
 
-// OUT_DIR and any of its parents that are missing.
-bool makeDirectory(const std::string& path, std::string& reason) {
+// OUT_DIR's parents that are missing; OUT_DIR itself comes into being
+// whole, in one exchange (output_directory.h).
+bool makeParents(const std::string& outDir, std::string& reason) {
+  const std::filesystem::path parent = std::filesystem::path(outDir).lexically_normal().parent_path();
   std::error_code error;
-  std::filesystem::create_directories(path, error);
-  if (!error && std::filesystem::is_directory(path, error)) return true;
-  reason = path + ": cannot create the directory (" + (error ? error.message() : "a file of that name is there") +
-           "); choose another OUT_DIR";
+  if (parent.empty() || std::filesystem::is_directory(parent, error)) return true;
+  std::filesystem::create_directories(parent, error);
+  if (!error && std::filesystem::is_directory(parent, error)) return true;
+  reason = outDir + ": cannot create the directory (" +
+           (error ? error.message() : "a file of that name is there") + "); choose another OUT_DIR";
   return false;
 }
 
-bool writeBookFiles(const PdfBook& book, const BookOptions& options, const BookData& data, std::string& reason) {
+}  // namespace
+
+bool bookFiles(const PdfBook& book, const BookOptions& options, const BookData& data,
+               std::vector<OutputFile>& files, std::string& reason) {
   const std::string words = wordsTsv(data.words);
   const std::string headings = headingsTsv(data.headings);
   std::string wordIndex, headingTable;
@@ -242,16 +261,30 @@ bool writeBookFiles(const PdfBook& book, const BookOptions& options, const BookD
   completeReference(reference, book.metadata);
   const std::string description =
       bookDescription(reference, {baseName(options.pdfPath), book.sha256, options.pdfPlaces}, data.printedOf);
-  const std::string d = options.outDir + "/";
+  files = {{"words.tsv", words},
+           {"headings.tsv", headings},
+           {"book.txt", description},
+           {"caption.h", captionHeader(reference)},
+           {"word_index.bin", wordIndex},
+           {"heading_table.bin", headingTable},
+           {"pdf-directory", absoluteDirectoryOf(options.pdfPath) + "\n"}};
+  return true;
+}
+
+namespace {
+
+// A book without an outline may need its headings from its type, which
+// costs as much to read as its text: begun beside the work on the text,
+// once the file is known to be a readable PDF.
+std::unique_ptr<StyledWordsReader> typeReaderFor(const PdfBook& book, const std::string& path) {
+  if (!book.outline.empty()) return nullptr;
+  return std::make_unique<StyledWordsReader>(path);
+}
+
+bool writeBookFiles(const PdfBook& book, const BookOptions& options, const BookData& data, std::string& reason) {
   std::vector<OutputFile> files;
-  files.push_back({d + "words.tsv", words});
-  files.push_back({d + "headings.tsv", headings});
-  files.push_back({d + "book.txt", description});
-  files.push_back({d + "caption.h", captionHeader(reference)});
-  files.push_back({d + "word_index.bin", wordIndex});
-  files.push_back({d + "heading_table.bin", headingTable});
-  files.push_back({d + "pdf-directory", absoluteDirectoryOf(options.pdfPath) + "\n"});
-  return makeDirectory(options.outDir, reason) && replaceFiles(files, reason);
+  return bookFiles(book, options, data, files, reason) && makeParents(options.outDir, reason) &&
+         replaceDirectory(options.outDir, files, reason);
 }
 
 }  // namespace
@@ -265,10 +298,12 @@ int bookCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
   PdfBook book;
   BookData data;
   std::string reason;
-  StyledWordsReader styled(options.pdfPath);
-  const bool done = readPdfBook(options.pdfPath, book, reason) &&
-                    (hasTextLayer(book) || (reason = options.pdfPath + ": the PDF has no text layer; run it through OCR first", false)) &&
-                    (collectBookData(book, options, styled, data, reason) ||
+  std::unique_ptr<StyledWordsReader> styled;
+  const bool done = describable(options, reason) && readPdfBook(options.pdfPath, book, reason) &&
+                    (hasTextLayer(book) ||
+                     (reason = options.pdfPath + ": the PDF has no text layer; run it through OCR first", false)) &&
+                    (styled = typeReaderFor(book, options.pdfPath), true) &&
+                    (collectBookData(book, options, styled.get(), data, reason) ||
                      (reason = options.pdfPath + ": " + reason, false)) &&
                     writeBookFiles(book, options, data, reason);
   if (!done) {
@@ -277,5 +312,7 @@ int bookCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
   }
   for (const std::string& note : data.notes) err << note << '\n';
   out << data.report << '\n';
+  const std::string damage = damageReport(book.damage);
+  if (!damage.empty()) out << damage << '\n';
   return 0;
 }

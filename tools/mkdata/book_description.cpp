@@ -2,6 +2,7 @@
 
 #include <cassert>
 #include <cstdio>
+#include <set>
 
 #include "text_codec.h"
 
@@ -14,12 +15,24 @@ void addPart(std::string& caption, const std::string& part, const char* before) 
   caption += part;
 }
 
-// A value from the PDF or the command line may hold tabs or line ends,
-// which would break the file's lines.
-std::string oneLine(const std::string& value) {
-  std::string line;
-  for (char c : value) line += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
-  return line;
+constexpr std::size_t longestPart = 200;      // characters of a title, the authors, ...
+constexpr std::size_t longestCaption = 400;   // characters; the window shows far fewer
+
+bool isControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
+
+// A value from the PDF or the command line as the description holds it:
+// valid UTF-8 (a broken sequence becomes U+FFFD), control characters as
+// blanks (a tab or a line end would break the file's lines), at most
+// `longest` characters.
+std::string fieldValue(const std::string& value, std::size_t longest) {
+  std::string clean;
+  std::size_t characters = 0;
+  for (std::size_t at = 0; at < value.size() && characters < longest; ++characters) {
+    char32_t c = 0;
+    const bool whole = decodeUtf8At(value, at, c);
+    appendUtf8(clean, !whole ? 0xFFFD : isControl(c) ? U' ' : c);
+  }
+  return clean;
 }
 
 constexpr std::size_t longestCaptionLiteral = 240;
@@ -52,23 +65,33 @@ std::string cp1252Of(const std::string& utf8) {
 }  // namespace
 
 std::string captionOf(const BookReference& reference) {
-  if (!reference.caption.empty()) return reference.caption;
-  std::string caption = reference.title;
-  addPart(caption, reference.edition, ", ");
-  addPart(caption, reference.authors, ", ");
-  std::string imprint = reference.publisher;
-  addPart(imprint, reference.year, " ");
+  if (!reference.caption.empty()) return fieldValue(reference.caption, longestCaption);
+  std::string caption = fieldValue(reference.title, longestPart);
+  addPart(caption, fieldValue(reference.edition, longestPart), ", ");
+  addPart(caption, fieldValue(reference.authors, longestPart), ", ");
+  std::string imprint = fieldValue(reference.publisher, longestPart);
+  addPart(imprint, fieldValue(reference.year, longestPart), " ");
   addPart(caption, imprint, ", ");
-  addPart(caption, reference.url, ", ");
-  return caption;
+  addPart(caption, fieldValue(reference.url, longestPart), ", ");
+  return fieldValue(caption, longestCaption);
+}
+
+std::string unfitName(const std::string& name) {
+  for (std::size_t at = 0; at < name.size();) {
+    char32_t c = 0;
+    if (!decodeUtf8At(name, at, c)) return "is not valid UTF-8";
+    if (isControl(c)) return "holds a control character";
+  }
+  return "";
 }
 
 std::vector<PrintedPageRun> pageRuns(const std::vector<int>& printedOf) {
   std::vector<PrintedPageRun> runs;
+  std::set<int> placed;
   for (std::size_t i = 0; i < printedOf.size(); ++i) {
     const int printed = printedOf[i];
     const int pdfPage = static_cast<int>(i) + 1;
-    if (printed == 0) continue;
+    if (printed == 0 || !placed.insert(printed).second) continue;
     if (!runs.empty() && runs.back().lastPrinted + 1 == printed &&
         runs.back().firstPdfPage + (printed - runs.back().firstPrinted) == pdfPage) {
       runs.back().lastPrinted = printed;
@@ -84,17 +107,21 @@ std::string bookDescription(const BookReference& reference, const PdfFacts& pdf,
                      descriptionLine(bookField::format, std::to_string(bookDescriptionFormat));
   const std::pair<const char*, std::string> fields[] = {
       {bookField::caption, captionOf(reference)},
-      {bookField::title, reference.title},
-      {bookField::authors, reference.authors},
-      {bookField::edition, reference.edition},
-      {bookField::publisher, reference.publisher},
-      {bookField::year, reference.year},
-      {bookField::url, reference.url},
+      {bookField::title, fieldValue(reference.title, longestPart)},
+      {bookField::authors, fieldValue(reference.authors, longestPart)},
+      {bookField::edition, fieldValue(reference.edition, longestPart)},
+      {bookField::publisher, fieldValue(reference.publisher, longestPart)},
+      {bookField::year, fieldValue(reference.year, longestPart)},
+      {bookField::url, fieldValue(reference.url, longestPart)},
       {bookField::pdfFile, pdf.fileName},
       {bookField::pdfSha256, pdf.sha256},
       {bookField::pdfPages, std::to_string(printedOf.size())}};
-  for (const auto& [name, value] : fields) text += descriptionLine(name, oneLine(value));
-  for (const std::string& place : pdf.places) text += descriptionLine(bookField::pdfPlace, oneLine(place));
+  assert(unfitName(pdf.fileName).empty());
+  for (const auto& [name, value] : fields) text += descriptionLine(name, value);
+  for (const std::string& place : pdf.places) {
+    assert(unfitName(place).empty());
+    text += descriptionLine(bookField::pdfPlace, place);
+  }
   for (const PrintedPageRun& run : pageRuns(printedOf)) text += pageRunLine(run);
   return text;
 }

@@ -21,9 +21,19 @@ struct BookReference {
   std::string url;
 };
 
+// Every part of the reference, and the caption, as the description and the
+// caption header hold them: valid UTF-8 without control characters, each
+// part at most 200 characters, the caption at most 400.
 std::string captionOf(const BookReference& reference);
 
-// printedOf: per PDF page its printed page, 0 when not indexed.
+// Why a file or directory name cannot stand in the description as it is,
+// or empty when it can. The program must find the PDF by the very name, so
+// a name with a control character (a tab or a line end would break its
+// line) or bytes that are not UTF-8 is refused, not mended.
+std::string unfitName(const std::string& name);
+
+// printedOf: per PDF page its printed page, 0 when not indexed. A printed
+// page carried by several PDF pages stands in the run of the first.
 std::vector<PrintedPageRun> pageRuns(const std::vector<int>& printedOf);
 
 // caption.h as the program's build includes it: QUIREL_CAPTION, the

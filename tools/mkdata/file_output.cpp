@@ -1,13 +1,12 @@
 #include "file_output.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -19,13 +18,7 @@ bool writeTemporary(const OutputFile& file, std::string& temporary, std::string&
     return false;
   }
   temporary = pattern;
-  std::size_t written = 0;
-  while (written < file.content.size()) {
-    const ssize_t n = write(descriptor, file.content.data() + written, file.content.size() - written);
-    if (n <= 0) break;
-    written += static_cast<std::size_t>(n);
-  }
-  const bool complete = written == file.content.size() && fchmod(descriptor, 0644) == 0;
+  const bool complete = writeAll(descriptor, file.content) && fchmod(descriptor, 0644) == 0;
   if (close(descriptor) != 0 || !complete) {
     error = file.path + ": cannot write: " + std::strerror(errno);
     return false;
@@ -43,18 +36,61 @@ bool replaceableTarget(const std::string& path, std::string& error) {
   return false;
 }
 
+// What a path that is no regular file is, for the one line that refuses it.
+bool refuseKind(const std::string& path, const struct stat& status, std::string& error) {
+  const char* kind = S_ISDIR(status.st_mode)    ? "a directory"
+                     : S_ISFIFO(status.st_mode) ? "a FIFO"
+                     : S_ISCHR(status.st_mode)  ? "a character device"
+                     : S_ISBLK(status.st_mode)  ? "a block device"
+                     : S_ISSOCK(status.st_mode) ? "a socket"
+                                                : "not a plain file";
+  error = path + ": " + kind + ", not a regular file; give the path of a file";
+  return false;
+}
+
+// To the end of the file, whatever its size said when it was opened.
+bool readAll(int descriptor, std::size_t expectedSize, std::string& content) {
+  content.assign(expectedSize + 1, '\0');
+  std::size_t filled = 0;
+  for (;;) {
+    if (filled == content.size()) content.resize(2 * content.size());
+    const ssize_t n = read(descriptor, content.data() + filled, content.size() - filled);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      content.resize(filled);
+      return n == 0;
+    }
+    filled += static_cast<std::size_t>(n);
+  }
+}
+
 }  // namespace
 
-bool readWholeFile(const std::string& path, std::string& content, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = path + ": cannot open: " + std::strerror(errno);
-    return false;
+bool writeAll(int descriptor, const std::string& content) {
+  std::size_t written = 0;
+  while (written < content.size()) {
+    const ssize_t n = write(descriptor, content.data() + written, content.size() - written);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    written += static_cast<std::size_t>(n);
   }
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  content = buffer.str();
   return true;
+}
+
+bool readWholeFile(const std::string& path, std::string& content, std::string& error) {
+  struct stat status {};
+  if (stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) return refuseKind(path, status, error);
+  // Without O_NONBLOCK, opening a FIFO that appeared since would wait for a
+  // writer; what was opened is judged again.
+  const int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (descriptor < 0) return error = path + ": cannot open: " + std::strerror(errno), false;
+  const bool opened = fstat(descriptor, &status) == 0;
+  const bool regular = opened && (S_ISREG(status.st_mode) || refuseKind(path, status, error));
+  const bool good = regular && readAll(descriptor, static_cast<std::size_t>(status.st_size), content);
+  if (regular && !good) error = path + ": cannot read: " + std::strerror(errno);
+  if (!opened) error = path + ": cannot read: " + std::strerror(errno);
+  close(descriptor);
+  return good;
 }
 
 bool replaceFiles(const std::vector<OutputFile>& files, std::string& error) {

@@ -1,53 +1,77 @@
 #include "pdf_document.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <ctime>
-#include <memory>
-#include <thread>
-
+#include <nettle/sha2.h>
 #include <poppler-document.h>
 #include <poppler-global.h>
 #include <poppler-page.h>
 #include <poppler-toc.h>
 
+#include <limits>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "file_output.h"
+#include "page_labels.h"
+#include "pdf_catalog.h"
+#include "platform/win32/cp1252.h"
 #include "text_codec.h"
 
 namespace {
 
-// A book's PDF runs to tens of megabytes: read in one piece, not streamed.
-bool readFileAtOnce(const std::string& path, std::string& bytes, std::string& reason) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return reason = path + ": cannot open: " + std::strerror(errno), false;
-  bool good = std::fseek(file, 0, SEEK_END) == 0;
-  const long size = good ? std::ftell(file) : -1;
-  good = size >= 0 && std::fseek(file, 0, SEEK_SET) == 0;
-  if (good) bytes.resize(static_cast<std::size_t>(size));
-  good = good && std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  std::fclose(file);
-  if (!good) reason = path + ": cannot read: " + std::strerror(errno);
-  return good;
-}
+constexpr std::size_t longestShownMessage = 100;
 
 // A PDF's header may follow some junk, but within its first kilobyte.
 bool looksLikePdf(const std::string& bytes) {
   return bytes.substr(0, 1024).find("%PDF-") != std::string::npos;
 }
 
-std::string utf8Of(const poppler::ustring& text) {
+std::string utf8Of(const poppler::ustring& text, std::size_t longest) {
   const poppler::byte_array bytes = text.to_utf8();
-  return {bytes.begin(), bytes.end()};
+  return cutUtf8({bytes.begin(), bytes.end()}, longest);
 }
 
-// Poppler hands out whatever the file's text layer holds; a malformed
-// sequence is dropped rather than failing the book.
-std::vector<std::u32string> linesOf(const std::string& utf8) {
+// Poppler's messages, from both documents' threads: counted, the first
+// kept for the report.
+class PopplerMessages {
+ public:
+  PopplerMessages() { poppler::set_debug_error_function(take, this); }
+  ~PopplerMessages() { poppler::set_debug_error_function(ignore, nullptr); }
+  PopplerMessages(const PopplerMessages&) = delete;
+  PopplerMessages& operator=(const PopplerMessages&) = delete;
+
+  void into(PdfDamage& damage) {
+    std::lock_guard<std::mutex> hold(mutex_);
+    damage.popplerMessages = count_;
+    damage.firstMessage = first_;
+  }
+
+ private:
+  static void take(const std::string& message, void* closure) {
+    auto* self = static_cast<PopplerMessages*>(closure);
+    std::lock_guard<std::mutex> hold(self->mutex_);
+    if (self->count_++ != 0) return;
+    for (char c : message.substr(0, longestShownMessage)) self->first_ += c >= 0x20 && c < 0x7F ? c : '?';
+  }
+  static void ignore(const std::string&, void*) {}
+
+  std::mutex mutex_;
+  std::size_t count_ = 0;
+  std::string first_;
+};
+
+// Poppler hands out whatever the file's text layer holds: a malformed
+// sequence is dropped, and text beyond mostPageCharacters is cut.
+std::vector<std::u32string> linesOf(const std::string& utf8, bool& cut) {
   std::vector<std::u32string> lines(1);
-  std::u32string decoded;
-  std::size_t bad = 0;
-  if (!decodeUtf8(utf8, decoded, bad)) decoded.clear();
-  for (char32_t c : decoded) {
+  std::size_t characters = 0;
+  for (std::size_t at = 0; at < utf8.size();) {
+    char32_t c = 0;
+    if (!decodeUtf8At(utf8, at, c) || (c >= 0xD800 && c < 0xE000) || c >= 0x110000) continue;
+    if (++characters > mostPageCharacters) {
+      cut = true;
+      break;
+    }
     if (c == U'\n' || c == U'\f') {
       lines.emplace_back();
     } else if (c != U'\r') {
@@ -58,53 +82,135 @@ std::vector<std::u32string> linesOf(const std::string& utf8) {
   return lines;
 }
 
-int yearOf(const poppler::document& document) {
-  const time_t created = document.info_date_t("CreationDate");
-  if (created <= 0) return 0;
-  std::tm parts{};
-  gmtime_r(&created, &parts);
-  return parts.tm_year + 1900;
+std::size_t charactersOf(const PdfPage& page) {
+  std::size_t characters = 0;
+  for (const std::u32string& line : page.lines) characters += line.size();
+  return characters;
 }
 
-void quietPoppler(const std::string&, void*) {}
-
-PdfPage pageOf(const poppler::document& document, int index) {
+PdfPage pageOf(const poppler::document& document, int index, PdfDamage& damage) {
   std::unique_ptr<poppler::page> page(document.create_page(index));
-  if (!page) return {std::to_string(index + 1), {}};
-  return {utf8Of(page->label()), linesOf(utf8Of(page->text(poppler::rectf(), poppler::page::raw_order_layout)))};
+  if (!page) {
+    ++damage.pagesUnread;
+    return {"", {}, true};
+  }
+  bool cut = false;
+  PdfPage read{"", linesOf(utf8Of(page->text(poppler::rectf(), poppler::page::raw_order_layout), std::string::npos), cut),
+               false};
+  damage.pagesCut += cut ? 1 : 0;
+  return read;
+}
+
+PdfMetadata metadataOf(const poppler::document& document) {
+  return {utf8Of(document.get_title(), longestMetadataText), utf8Of(document.get_author(), longestMetadataText),
+          utf8Of(document.get_subject(), longestMetadataText), utf8Of(document.get_keywords(), longestMetadataText),
+          yearOfPdfDate(utf8Of(document.info_key("CreationDate"), longestMetadataText))};
+}
+
+// Every page's text, until the book's text runs beyond any book's.
+bool readPages(const poppler::document& document, const std::string& path, PdfBook& book, std::string& reason) {
+  std::size_t characters = 0;
+  for (int i = 0; i < document.pages(); ++i) {
+    book.pages.push_back(pageOf(document, i, book.damage));
+    characters += charactersOf(book.pages.back());
+    if (characters > mostBookCharacters) {
+      reason = path + ": the PDF holds more than " + std::to_string(mostBookCharacters) +
+               " characters of text, more than any book of " + std::to_string(lastDataPage) + " pages";
+      return false;
+    }
+  }
+  return true;
+}
+
+// A page tree may count pages it does not hold; those after the last page
+// that could be read are no pages of the book.
+void dropMissingEnd(std::vector<PdfPage>& pages) {
+  while (!pages.empty() && pages.back().unread) pages.pop_back();
 }
 
 }  // namespace
 
 bool readPdfBook(const std::string& path, PdfBook& book, std::string& reason) {
   std::string bytes;
-  if (!readFileAtOnce(path, bytes, reason)) return false;
+  if (!readWholeFile(path, bytes, reason)) return false;
   if (!looksLikePdf(bytes)) return reason = path + ": not a PDF file", false;
-  poppler::set_debug_error_function(quietPoppler, nullptr);
+  if (bytes.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
+    return reason = path + ": larger than the 2 GB poppler reads from memory", false;
+  PopplerMessages messages;
   std::unique_ptr<poppler::document> document(
       poppler::document::load_from_raw_data(bytes.data(), static_cast<int>(bytes.size())));
   if (!document) return reason = path + ": not a readable PDF file", false;
   if (document->is_locked()) return reason = path + ": the PDF needs a password to open", false;
   book = {};
-  // The outline's destinations take poppler a while to resolve; its own
-  // document object reads them beside the text.
-  std::string outlineReason;
-  bool outlineRead = false;
-  std::thread outlineReader([&] {
-    outlineRead = readPdfOutline(bytes, book.outline, outlineReason);
+  // The catalog's document reads labels and outline beside the text.
+  PdfCatalog catalog;
+  std::string catalogReason;
+  bool catalogRead = false;
+  std::thread catalogReader([&] {
+    catalogRead = readPdfCatalog(bytes, catalog, catalogReason);
     book.sha256 = sha256Hex(bytes);
   });
-  book.metadata = {utf8Of(document->get_title()), utf8Of(document->get_author()),
-                   utf8Of(document->get_subject()), utf8Of(document->get_keywords()), yearOf(*document)};
-  for (int i = 0; i < document->pages(); ++i) book.pages.push_back(pageOf(*document, i));
-  outlineReader.join();
-  return outlineRead || (reason = path + ": " + outlineReason, false);
+  book.metadata = metadataOf(*document);
+  const bool pagesRead = readPages(*document, path, book, reason);
+  catalogReader.join();
+  messages.into(book.damage);
+  if (!pagesRead) return false;
+  if (!catalogRead) return reason = path + ": " + catalogReason, false;
+  for (std::size_t i = 0; i < book.pages.size() && i < catalog.labels.size(); ++i) book.pages[i].label = catalog.labels[i];
+  dropMissingEnd(book.pages);
+  book.outline = std::move(catalog.outline);
+  book.damage.outlineCut = catalog.outlineCut;
+  return true;
+}
+
+std::string damageReport(const PdfDamage& damage) {
+  std::string parts;
+  auto add = [&parts](const std::string& part) { parts += (parts.empty() ? "" : "; ") + part; };
+  if (damage.popplerMessages != 0)
+    add("poppler reported " + std::to_string(damage.popplerMessages) + " problems, the first: \"" +
+        damage.firstMessage + "\"");
+  if (damage.pagesUnread != 0) add(std::to_string(damage.pagesUnread) + " pages of its page tree unreadable");
+  if (damage.pagesCut != 0)
+    add(std::to_string(damage.pagesCut) + " pages' text cut at " + std::to_string(mostPageCharacters) + " characters");
+  if (damage.outlineCut) add("the outline cut at " + std::to_string(mostOutlineEntries) + " entries");
+  return parts.empty() ? "" : "damaged PDF, made from what could be read: " + parts;
+}
+
+int yearOfPdfDate(const std::string& date) {
+  // Year, then month, day, hour, minute, second, each as far as given.
+  static const int lowest[] = {1000, 1, 1, 0, 0, 0}, highest[] = {9999, 12, 31, 23, 59, 59};
+  std::size_t at = date.rfind("D:", 0) == 0 ? 2 : 0;
+  int year = 0;
+  for (int field = 0; field < 6 && at < date.size() && date[at] >= '0' && date[at] <= '9'; ++field) {
+    const std::size_t width = field == 0 ? 4 : 2;
+    if (date.size() < at + width) return 0;
+    int value = 0;
+    for (std::size_t i = at; i < at + width; ++i) {
+      if (date[i] < '0' || date[i] > '9') return 0;
+      value = 10 * value + (date[i] - '0');
+    }
+    if (value < lowest[field] || value > highest[field]) return 0;
+    if (field == 0) year = value;
+    at += width;
+  }
+  return year;
+}
+
+std::string sha256Hex(const std::string& bytes) {
+  sha256_ctx context;
+  sha256_init(&context);
+  sha256_update(&context, bytes.size(), reinterpret_cast<const uint8_t*>(bytes.data()));
+  uint8_t digest[SHA256_DIGEST_SIZE];
+  sha256_digest(&context, sizeof digest, digest);
+  static const char digits[] = "0123456789abcdef";
+  std::string hex;
+  for (uint8_t byte : digest) hex += {digits[byte >> 4], digits[byte & 15]};
+  return hex;
 }
 
 void readPdfStyledWords(const std::string& path, const std::function<bool(std::size_t)>& mayRead,
                         std::vector<std::vector<PdfStyledWord>>& pages) {
   pages.clear();
-  poppler::set_debug_error_function(quietPoppler, nullptr);  // the text's reading reports on the file
   std::unique_ptr<poppler::document> document(poppler::document::load_from_file(path));
   if (!document || document->is_locked() || std::unique_ptr<poppler::toc>(document->create_toc())) return;
   pages.resize(static_cast<std::size_t>(document->pages()));
@@ -116,7 +222,7 @@ void readPdfStyledWords(const std::string& path, const std::function<bool(std::s
     for (const poppler::text_box& box : page->text_list()) {
       std::u32string text;
       std::size_t bad = 0;
-      if (decodeUtf8(utf8Of(box.text()), text, bad)) pages[i].push_back({text, box.bbox().height(), box.bbox().top()});
+      if (decodeUtf8(utf8Of(box.text(), std::string::npos), text, bad)) pages[i].push_back({text, box.bbox().height(), box.bbox().top()});
     }
   }
 }

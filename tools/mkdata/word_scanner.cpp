@@ -1,6 +1,6 @@
 #include "word_scanner.h"
 
-#include <set>
+#include <unordered_set>
 
 #include "text_codec.h"
 
@@ -178,15 +178,15 @@ class Scanner {
   Run pending_;
   bool hasPending_ = false;
   int page_ = 0;
-  std::set<std::u32string> pageLines_;      // the lines of the page being scanned
-  std::set<std::u32string> lastPageLines_;  // and of the page before it
+  std::unordered_set<std::u32string> pageLines_;      // the lines of the page being scanned
+  std::unordered_set<std::u32string> lastPageLines_;  // and of the page before it
 };
 
 // A line-end hyphen between small letters is usually a divided word, but
 // where the book writes the hyphenated form unbroken and never the joined
 // one, the hyphen was the word's own ("index-" "enable").
 void keepHyphensTheBookShows(std::vector<ScannedWord>& words) {
-  std::set<std::string> unbroken;
+  std::unordered_set<std::string> unbroken;
   for (const ScannedWord& word : words) {
     if (word.hyphenated.empty()) unbroken.insert(word.word);
   }

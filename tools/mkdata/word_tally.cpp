@@ -1,7 +1,8 @@
 #include "word_tally.h"
 
+#include <algorithm>
 #include <map>
-#include <set>
+#include <unordered_map>
 
 #include "producer/data_producer.h"
 #include "text_codec.h"
@@ -15,7 +16,7 @@ struct FormCount {
 
 struct KeyTally {
   std::map<std::string, FormCount> forms;
-  std::set<int> pages;
+  std::vector<int> pages;   // as met; sorted and made unique at the end
 };
 
 std::string mostUsedForm(const std::map<std::string, FormCount>& forms) {
@@ -30,8 +31,10 @@ std::string mostUsedForm(const std::map<std::string, FormCount>& forms) {
 
 }  // namespace
 
+// A hash table and page lists, sorted once at the end: a book's text runs
+// to millions of words.
 std::vector<TalliedWord> tallyWords(const std::vector<ScannedWord>& words, std::size_t& dropped) {
-  std::map<std::string, KeyTally> byKey;  // std::string compares as unsigned bytes
+  std::unordered_map<std::string, KeyTally> byKey;
   dropped = 0;
   for (std::size_t i = 0; i < words.size(); ++i) {
     std::string cp1252;
@@ -44,12 +47,18 @@ std::vector<TalliedWord> tallyWords(const std::vector<ScannedWord>& words, std::
     KeyTally& tally = byKey[key];
     FormCount& form = tally.forms[words[i].word];
     if (form.count++ == 0) form.firstSeen = i;
-    tally.pages.insert(words[i].page);
+    if (tally.pages.empty() || tally.pages.back() != words[i].page) tally.pages.push_back(words[i].page);
   }
+  std::vector<std::pair<const std::string, KeyTally>*> byKeyOrder;  // std::string compares as unsigned bytes
+  for (auto& entry : byKey) byKeyOrder.push_back(&entry);
+  std::sort(byKeyOrder.begin(), byKeyOrder.end(), [](const auto* a, const auto* b) { return a->first < b->first; });
   std::vector<TalliedWord> tallied;
   tallied.reserve(byKey.size());
-  for (const auto& [key, tally] : byKey) {
-    tallied.push_back({mostUsedForm(tally.forms), {tally.pages.begin(), tally.pages.end()}});
+  for (auto* entry : byKeyOrder) {
+    std::vector<int>& pages = entry->second.pages;
+    std::sort(pages.begin(), pages.end());
+    pages.erase(std::unique(pages.begin(), pages.end()), pages.end());
+    tallied.push_back({mostUsedForm(entry->second.forms), std::move(pages)});
   }
   return tallied;
 }
