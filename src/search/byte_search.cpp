@@ -63,12 +63,6 @@ const unsigned char* installedEnd(const WordEntry* start) {
 
 namespace {
 
-// The bytes of an entry run up to where the next entry would begin.
-const unsigned char* entryEnd(const WordEntry* entry, uint32_t keyLen) {
-  const unsigned char* bytes = entryBytes(entry);
-  return bytes + pagesOffset(keyLen) + 2 * int16At(bytes + pageCountOffset(keyLen));
-}
-
 // From `entry`, the entry whose bytes hold `place`, walking forward; null
 // when the index ends first.
 const WordEntry* entryHolding(const WordEntry* entry, const unsigned char* place) {
