@@ -3,9 +3,9 @@
 // the run's first page. Both the page map and the heading table are read
 // forward only, resuming where the previous row stopped.
 #include <cassert>
-#include <cstring>
 
 #include "search/derived_tables.h"
+#include "search/eight_pages.h"
 #include "search/search_state.h"
 
 void resetResultRows() {
@@ -93,15 +93,12 @@ static uint32_t writePagePart(int32_t first, int32_t last) {
 
 // The page map is read eight pages a turn while whole turns fit: a turn of
 // eight unmarked pages, or of eight marked ones, is passed at once.
-static uint64_t eightPages(int32_t page) {
-  uint64_t eight;
-  std::memcpy(&eight, searchState.resultPages + page, sizeof eight);
-  return eight;
-}
+static uint64_t eightPages(int32_t page) { return eightPagesAt(searchState.resultPages + page); }
 
+// A zero byte among the eight: subtracting 1 from each byte borrows into its
+// top bit only there (or where the top bit was set, which ~eight rules out).
 static bool anyUnmarked(uint64_t eight) {
-  constexpr uint64_t ones = 0x0101010101010101ULL, tops = 0x8080808080808080ULL;
-  return ((eight - ones) & ~eight & tops) != 0;
+  return ((eight - lowBitOfEachPage) & ~eight & (lowBitOfEachPage << 7)) != 0;
 }
 
 static int32_t firstMarkedFrom(int32_t page) {
