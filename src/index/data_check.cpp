@@ -107,7 +107,7 @@ namespace {
 // What the headings before an entry leave for it: the lengths of the titles
 // in force, and the level and page of the one just before.
 struct HeadingsBefore {
-  int64_t chapter = 0, section = 0, subsection = 0;
+  int64_t chapterLength = 0, sectionLength = 0, subsectionLength = 0;
   int previousLevel = 0;
   int32_t previousPage = 1;
 };
@@ -142,8 +142,8 @@ bool checkTitle(const CheckedDataSet& data, uint64_t at, int64_t length) {
 
 // The titles in force at once must fit one result row.
 bool checkTitlesInForce(const CheckedDataSet& data, uint64_t at, int level, int64_t length, HeadingsBefore& before) {
-  applyHeading(level, length, before.chapter, before.section, before.subsection);
-  if (before.chapter + before.section + before.subsection > longestTrail) {
+  applyHeading(level, length, before.chapterLength, before.sectionLength, before.subsectionLength);
+  if (before.chapterLength + before.sectionLength + before.subsectionLength > longestTrail) {
     return data.refuse(DataRule::trailTooLong, at + headingTitleOffset);
   }
   return true;

@@ -33,7 +33,8 @@ static void markPages(int slot, const WordEntry* entry) {
   derivedTables.afterLastMarked = pagesEnd(pages, count);
 }
 
-static const WordEntry* refuse(int slot, const char* message) {
+// The lookup ends without a word: the term is refused or has no match.
+static const WordEntry* endWithoutWords(int slot, const char* message) {
   searchState.message = message;
   searchState.hitCount[slot] = -1;
   return nullptr;
@@ -92,13 +93,13 @@ const WordEntry* findFirstMatch(int slot) {
   std::memset(s.termPages[slot], 0, pageLimit);
   removeLeadingStar();
   s.termLength = static_cast<uint32_t>(std::strlen(s.termText));
-  if (s.termLength == 0) return s.wildcard ? refuse(slot, messageStarTooShort) : nullptr;
-  if (!normaliseTerm(s.termText)) return refuse(slot, messageInvalidSymbol);
-  if (s.wildcard && s.termLength == 1) return refuse(slot, messageStarTooShort);
+  if (s.termLength == 0) return s.wildcard ? endWithoutWords(slot, messageStarTooShort) : nullptr;
+  if (!normaliseTerm(s.termText)) return endWithoutWords(slot, messageInvalidSymbol);
+  if (s.wildcard && s.termLength == 1) return endWithoutWords(slot, messageStarTooShort);
   const WordEntry* candidate = s.wildcard
       ? findSubstringMatch(firstEntryOf(s.index), s.termText, s.termLength)
       : prefixCandidate();
-  if (candidate == nullptr) return refuse(slot, messageNotFound);
+  if (candidate == nullptr) return endWithoutWords(slot, messageNotFound);
   s.hitCount[slot] = 1;
   markPages(slot, candidate);
   return candidate;
