@@ -1,7 +1,7 @@
 // searchDialogProc: one row per message, one small handler per row.
 #include <cstdio>
 
-#include "dialog/slots.h"
+#include "dialog/term_slots.h"
 
 namespace {
 
@@ -24,12 +24,12 @@ void resultRowOpened(HWND dialog, int) { openResultRow(dialog); }
 
 constexpr CommandRow commandRows[] = {
     {closeCommandId, anyCode, endSearchDialog, 0, TRUE},
-    {firstTermFieldId + 0, EN_CHANGE, updateWordList, 0, FALSE},
-    {firstTermFieldId + 1, EN_CHANGE, updateWordList, 1, FALSE},
-    {firstTermFieldId + 2, EN_CHANGE, updateWordList, 2, FALSE},
-    {firstWordListId + 0, LBN_SELCHANGE, takeSelectedWord, 0, FALSE},
-    {firstWordListId + 1, LBN_SELCHANGE, takeSelectedWord, 1, FALSE},
-    {firstWordListId + 2, LBN_SELCHANGE, takeSelectedWord, 2, FALSE},
+    {termFieldOf(0), EN_CHANGE, updateWordList, 0, FALSE},
+    {termFieldOf(1), EN_CHANGE, updateWordList, 1, FALSE},
+    {termFieldOf(2), EN_CHANGE, updateWordList, 2, FALSE},
+    {wordListOf(0), LBN_SELCHANGE, takeSelectedWord, 0, FALSE},
+    {wordListOf(1), LBN_SELCHANGE, takeSelectedWord, 1, FALSE},
+    {wordListOf(2), LBN_SELCHANGE, takeSelectedWord, 2, FALSE},
     {resultsListId, LBN_DBLCLK, resultRowOpened, 0, FALSE},
     {distanceFieldId, EN_CHANGE, distanceChanged, 0, FALSE},
 };

@@ -1,6 +1,8 @@
 // The results list: rebuilt from scratch from the three slots on every change
 // of a term or of the distance.
-#include "dialog/slots.h"
+#include "dialog/list_lines.h"
+#include "dialog/search_dialog.h"
+#include "search/search_state.h"
 
 namespace {
 

@@ -2,7 +2,8 @@
 // the source of a new term when the user picks a word line.
 #include <cstring>
 
-#include "dialog/slots.h"
+#include "dialog/list_lines.h"
+#include "dialog/term_slots.h"
 
 namespace {
 
@@ -44,20 +45,6 @@ bool copySelectedLine(HWND list) {
 }
 
 }  // namespace
-
-void suspendDrawing(HWND list) { SendMessageA(list, WM_SETREDRAW, FALSE, 0); }
-
-// WM_SETREDRAW TRUE lets the list draw again; the invalidation makes it
-// draw what changed while it could not.
-void resumeDrawing(HWND list) {
-  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
-}
-
-void showMessageLine(HWND list, const char* message, bool above) {
-  SendMessageA(list, above ? LB_INSERTSTRING : LB_ADDSTRING, 0, textParam(message));
-  SendMessageA(list, LB_SETCURSEL, 0, 0);
-}
 
 void updateWordList(HWND dialog, int slot) {
   if (!isTermSlot(slot)) return;

@@ -8,19 +8,19 @@
 
 void buildBucketTable() {
   SearchState& s = searchState;
-  s.termText[2] = 0;
-  const WordEntry* cursor = (s.index == nullptr || s.index[0] == 0) ? nullptr : entryAt(s.index);
+  char probe[3] = {0, 0, 0};
+  const WordEntry* cursor = firstEntryOf(s.index);
   for (int first = 1; first <= keyAlphabetSize; ++first) {
-    s.termText[0] = static_cast<char>(first);
+    probe[0] = static_cast<char>(first);
     for (int second = 1; second <= keyAlphabetSize; ++second) {
-      s.termText[1] = static_cast<char>(second);
+      probe[1] = static_cast<char>(second);
+      int order = 1;  // of the probe against the cursor's key
       while (cursor != nullptr) {
-        s.lastCompare = std::strncmp(s.termText, keyOf(cursor), 2);
-        if (s.lastCompare <= 0) break;
+        order = std::strncmp(probe, keyOf(cursor), 2);
+        if (order <= 0) break;
         cursor = nextEntry(cursor);
       }
-      bool found = cursor != nullptr && s.lastCompare == 0;
-      s.buckets[first - 1][second - 1] = found ? cursor : nullptr;
+      s.buckets[bucketNumber(first, second)] = order == 0 ? cursor : nullptr;
     }
   }
 }

@@ -21,7 +21,7 @@ struct CheckedDataSet {
     return false;
   }
   bool holds(uint64_t offset, uint64_t count) const { return offset + count <= size; }
-  int32_t int16At(uint64_t offset) const { return ::int16At(bytes + offset); }
+  int32_t int16AtOffset(uint64_t offset) const { return int16At(bytes + offset); }
   // Length of the zero-terminated text at offset, or -1 when no zero follows.
   int64_t textLength(uint64_t offset) const {
     if (offset >= size) return -1;
@@ -31,11 +31,6 @@ struct CheckedDataSet {
     return zero == nullptr ? -1 : static_cast<const unsigned char*>(zero) - (bytes + offset);
   }
 };
-
-// The key code a display character stands for, or 0 when none.
-int keyCodeOfCharacter(unsigned char c) {
-  return keyCodeOf(foldCase(c));
-}
 
 // The end marker is two zero bytes that end the data set exactly.
 bool checkEndMarker(const CheckedDataSet& data, uint64_t offset, DataRule rule) {
@@ -69,7 +64,7 @@ bool checkDisplayWord(const CheckedDataSet& data, uint64_t at, int64_t n) {
 
 bool checkPages(const CheckedDataSet& data, uint64_t countAt, int32_t* count) {
   if (!data.holds(countAt, 2)) return data.refuse(DataRule::pageCountPastEnd, countAt);
-  *count = data.int16At(countAt);
+  *count = data.int16AtOffset(countAt);
   if (*count < 0 || *count > pageLimit) return data.refuse(DataRule::pageCountRange, countAt);
   if (!data.holds(countAt + 2, 2 * static_cast<uint64_t>(*count))) {
     return data.refuse(DataRule::pagesPastEnd, countAt + 2);
@@ -77,7 +72,7 @@ bool checkPages(const CheckedDataSet& data, uint64_t countAt, int32_t* count) {
   int32_t previous = -1;
   for (int32_t i = 0; i < *count; ++i) {
     uint64_t at = countAt + 2 + 2 * static_cast<uint64_t>(i);
-    int32_t page = data.int16At(at);
+    int32_t page = data.int16AtOffset(at);
     if (page < 0 || page >= pageLimit) return data.refuse(DataRule::pageRange, at);
     if (page <= previous) return data.refuse(DataRule::pagesNotAscending, at);
     previous = page;
@@ -112,32 +107,34 @@ namespace {
 // What the headings before an entry leave for it: the lengths of the titles
 // in force, and the level and page of the one just before.
 struct HeadingsBefore {
-  int64_t chapter = 0, section = 0, subsection = 0;
+  int64_t chapterLength = 0, sectionLength = 0, subsectionLength = 0;
   int previousLevel = 0;
   int32_t previousPage = 1;
 };
 
 bool checkLevel(const CheckedDataSet& data, uint64_t at, int level, HeadingsBefore& before) {
-  if (level < 1 || level > 3) return data.refuse(DataRule::levelRange, at + 2);
+  uint64_t levelAt = at + headingLevelOffset;
+  if (level < 1 || level > 3) return data.refuse(DataRule::levelRange, levelAt);
   if (before.previousLevel == 0 && level != 1) {
-    return data.refuse(DataRule::firstNotChapter, at + 2);
+    return data.refuse(DataRule::firstNotChapter, levelAt);
   }
   if (level == 3 && before.previousLevel == 1) {
-    return data.refuse(DataRule::subsectionAfterChapter, at + 2);
+    return data.refuse(DataRule::subsectionAfterChapter, levelAt);
   }
   before.previousLevel = level;
   return true;
 }
 
 bool checkTitle(const CheckedDataSet& data, uint64_t at, int64_t length) {
-  if (length < 0) return data.refuse(DataRule::titlePastEnd, at + 3);
+  uint64_t title = at + headingTitleOffset;
+  if (length < 0) return data.refuse(DataRule::titlePastEnd, title);
   for (int64_t i = 0; i < length; ++i) {
-    if (!isTitleCharacter(data.bytes[at + 3 + i])) {
-      return data.refuse(DataRule::titleCharacter, at + 3 + i);
+    if (!isTitleCharacter(data.bytes[title + i])) {
+      return data.refuse(DataRule::titleCharacter, title + i);
     }
   }
   if (length % 2 == 1) {
-    uint64_t fill = at + 4 + length;
+    uint64_t fill = at + fillByteOffset(length);
     if (!data.holds(fill, 1) || data.bytes[fill] != 0) return data.refuse(DataRule::fillByte, fill);
   }
   return true;
@@ -145,11 +142,9 @@ bool checkTitle(const CheckedDataSet& data, uint64_t at, int64_t length) {
 
 // The titles in force at once must fit one result row.
 bool checkTitlesInForce(const CheckedDataSet& data, uint64_t at, int level, int64_t length, HeadingsBefore& before) {
-  if (level == 1) before = {length, 0, 0, before.previousLevel, before.previousPage};
-  if (level == 2) before.section = length, before.subsection = 0;
-  if (level == 3) before.subsection = length;
-  if (before.chapter + before.section + before.subsection > longestTrail) {
-    return data.refuse(DataRule::trailTooLong, at + 3);
+  applyHeading(level, length, before.chapterLength, before.sectionLength, before.subsectionLength);
+  if (before.chapterLength + before.sectionLength + before.subsectionLength > longestTrail) {
+    return data.refuse(DataRule::trailTooLong, at + headingTitleOffset);
   }
   return true;
 }
@@ -168,16 +163,16 @@ bool checkHeadingTable(const unsigned char* bytes, uint32_t size, DataSetFault* 
   if (bytes == nullptr) return data.refuse(DataRule::headingTableMissing, 0);
   uint64_t at = 0;
   HeadingsBefore before;
-  while (data.holds(at, 2) && data.int16At(at) != 0) {
-    int32_t page = data.int16At(at);
+  while (data.holds(at, 2) && data.int16AtOffset(at) != 0) {
+    int32_t page = data.int16AtOffset(at);
     if (page < before.previousPage) return data.refuse(DataRule::headingPage, at);
-    if (!data.holds(at, 3)) return data.refuse(DataRule::headingPastEnd, at);
-    int level = static_cast<int8_t>(bytes[at + 2]);
-    int64_t length = data.textLength(at + 3);
+    if (!data.holds(at, headingTitleOffset)) return data.refuse(DataRule::headingPastEnd, at);
+    int level = headingLevel(bytes + at);
+    int64_t length = data.textLength(at + headingTitleOffset);
     if (!checkLevel(data, at, level, before) || !checkTitle(data, at, length)) return false;
     if (!checkTitlesInForce(data, at, level, length, before)) return false;
     before.previousPage = page;
-    at += 4 + length + (length % 2);
+    at += headingSize(length);
   }
   return checkEndMarker(data, at, DataRule::headingTableEnd);
 }

@@ -23,6 +23,10 @@ int keyCodeOf(unsigned char symbol) {
   return 0;
 }
 
+int keyCodeOfCharacter(unsigned char c) {
+  return keyCodeOf(foldCase(c));
+}
+
 unsigned char keySymbolOf(int code) {
   assert(code >= 1 && code <= keyAlphabetSize);
   return static_cast<unsigned char>(keyAlphabet[code - 1]);

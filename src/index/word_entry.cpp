@@ -35,11 +35,8 @@ const WordEntry* nextEntry(const WordEntry* entry) {
 
 // The same, for a walk that has already measured the key.
 const WordEntry* entryAfter(const WordEntry* entry, uint32_t keyLen) {
-  const unsigned char* bytes = entryBytes(entry);
-  assert(entry != nullptr && bytes[keyLen] == 0);
-  int32_t count = int16At(bytes + pageCountOffset(keyLen));
-  const unsigned char* next = bytes + pagesOffset(keyLen) + 2 * count;
-  return *next == 0 ? nullptr : entryAt(next);
+  assert(entry != nullptr && entryBytes(entry)[keyLen] == 0);
+  return entryOrEnd(entryEnd(entry, keyLen));
 }
 
 int16_t headingPage(const unsigned char* heading) {
@@ -47,15 +44,13 @@ int16_t headingPage(const unsigned char* heading) {
 }
 
 int8_t headingLevel(const unsigned char* heading) {
-  return static_cast<int8_t>(heading[2]);
+  return static_cast<int8_t>(heading[headingLevelOffset]);
 }
 
 const char* headingTitle(const unsigned char* heading) {
-  return reinterpret_cast<const char*>(heading + 3);
+  return reinterpret_cast<const char*>(heading + headingTitleOffset);
 }
 
-// A title of odd length is followed by a fill byte, so entries stay even.
 const unsigned char* nextHeading(const unsigned char* heading) {
-  uint32_t length = static_cast<uint32_t>(std::strlen(headingTitle(heading)));
-  return heading + length + (length % 2 == 0 ? 4 : 5);
+  return heading + headingSize(static_cast<uint32_t>(std::strlen(headingTitle(heading))));
 }

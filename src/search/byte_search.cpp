@@ -53,7 +53,7 @@ __attribute__((target("avx2"))) const unsigned char* findInBytes(
 }  // namespace
 
 // The installed index's end when `start` lies inside it, else null.
-const unsigned char* installedEnd(const WordEntry* start) {
+const unsigned char* byteSearchEnd(const WordEntry* start) {
   const SearchState& s = searchState;
   if (s.index == nullptr || !__builtin_cpu_supports("avx2")) return nullptr;
   auto first = reinterpret_cast<uintptr_t>(s.index);
@@ -62,12 +62,6 @@ const unsigned char* installedEnd(const WordEntry* start) {
 }
 
 namespace {
-
-// The bytes of an entry run up to where the next entry would begin.
-const unsigned char* entryEnd(const WordEntry* entry, uint32_t keyLen) {
-  const unsigned char* bytes = entryBytes(entry);
-  return bytes + pagesOffset(keyLen) + 2 * int16At(bytes + pageCountOffset(keyLen));
-}
 
 // From `entry`, the entry whose bytes hold `place`, walking forward; null
 // when the index ends first.
@@ -82,21 +76,21 @@ const WordEntry* entryHolding(const WordEntry* entry, const unsigned char* place
 // the table is climbed once per search, from the bucket of the start entry's
 // own first two codes: every bucket before that lies before the start.
 struct BucketClimb {
-  int bucket;             // row-major place in the bucket table
+  int bucket;             // the bucket's number
   const WordEntry* lastAtOrBefore;  // the last bucket entry found not past the place
 };
 
-// The first bucket to look at: the start entry's own first two codes.
+// The first bucket to look at: the start entry's own first two codes (a key
+// of one code, which no checked index holds, climbs from its row's first).
 BucketClimb climbFrom(const WordEntry* start) {
   int first = entryBytes(start)[0], second = entryBytes(start)[1];
   if (first < 1 || first > keyAlphabetSize || second > keyAlphabetSize) return {0, nullptr};
-  return {(first - 1) * keyAlphabetSize + (second > 0 ? second - 1 : 0), nullptr};
+  return {bucketNumber(first, second > 0 ? second : 1), nullptr};
 }
 
 const WordEntry* lastBucketUpTo(BucketClimb* climb, const unsigned char* place) {
-  constexpr int buckets = keyAlphabetSize * keyAlphabetSize;
-  for (; climb->bucket < buckets; ++climb->bucket) {
-    const WordEntry* bucket = searchState.buckets[climb->bucket / keyAlphabetSize][climb->bucket % keyAlphabetSize];
+  for (; climb->bucket < bucketCount; ++climb->bucket) {
+    const WordEntry* bucket = searchState.buckets[climb->bucket];
     if (bucket == nullptr) continue;
     if (entryBytes(bucket) > place) break;
     climb->lastAtOrBefore = bucket;

@@ -10,10 +10,11 @@
 #if defined(__x86_64__) && defined(__GNUC__)
 #define QUIREL_BYTE_SEARCH 1
 
-// The installed index's end when `start` lies inside it and the processor
-// has the wide compares, else null: then only the walk over every key may
-// read from `start`.
-const unsigned char* installedEnd(const WordEntry* start);
+// Where a search by bytes from `start` may read up to: the installed
+// index's end, when `start` lies inside it and the processor has the wide
+// compares; else null, and only the walk over every key may read from
+// `start`.
+const unsigned char* byteSearchEnd(const WordEntry* start);
 
 // The first entry from `entry` on whose key holds the term, reading bytes
 // no further than `end`; null when none.

@@ -10,6 +10,7 @@
 #endif
 
 #include "search/combine_methods.h"
+#include "search/eight_pages.h"
 
 namespace {
 
@@ -30,12 +31,6 @@ constexpr int32_t widestGap = 4 * wordBits - 2;  // keeps every shift below two 
 
 enum class SlotKind { hitsOnly, everywhere, mixed };
 
-uint64_t loadEight(const unsigned char* bytes) {
-  uint64_t eight;
-  std::memcpy(&eight, bytes, sizeof eight);
-  return eight;
-}
-
 // Byte i of eight bytes that are each 0 or 1 becomes bit i.
 uint64_t packEight(uint64_t eight) { return (eight * 0x0102040810204080ULL) >> 56; }
 
@@ -46,23 +41,22 @@ struct MapSummary {
 
 // Pages from `first` on, eight at a time, into bit `first % 64` on.
 uint64_t readEights(const unsigned char* map, int32_t first, int32_t last, MapSummary& seen) {
-  constexpr uint64_t lowBits = 0x0101010101010101ULL;
   uint64_t word = 0;
   for (int32_t at = first; at < last; at += 8) {
-    uint64_t eight = loadEight(map + at);
+    uint64_t eight = eightPagesAt(map + at);
     seen.any |= eight;
     seen.all &= eight;
-    word |= packEight(eight & lowBits) << (at % wordBits);
+    word |= packEight(eight & lowBitOfEachPage) << (at % wordBits);
   }
   return word;
 }
 
 // Reads a slot's map once: its kind, and for a slot of hits its bit map
-// (bits past page 1799 clear).
+// (bits past the last page clear).
 SlotKind kindSeen(const MapSummary& seen) {
-  constexpr uint64_t lowBits = 0x0101010101010101ULL;
-  if ((seen.any & ~lowBits) == 0) return SlotKind::hitsOnly;
-  return (seen.all & (lowBits << 7)) == (lowBits << 7) ? SlotKind::everywhere : SlotKind::mixed;
+  constexpr uint64_t highBitOfEachPage = lowBitOfEachPage << 7;
+  if ((seen.any & ~lowBitOfEachPage) == 0) return SlotKind::hitsOnly;
+  return (seen.all & highBitOfEachPage) == highBitOfEachPage ? SlotKind::everywhere : SlotKind::mixed;
 }
 
 #if defined(__SSE2__)

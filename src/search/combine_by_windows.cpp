@@ -33,9 +33,9 @@ void findReaches(int16_t* reach) {
   if (distance < 0) return;  // every window ends before it starts
   int32_t width = std::min<int32_t>(distance, pageLimit);
   NearestPresentPage first[termSlots] = {{pageLimit, false}, {pageLimit, false}, {pageLimit, false}};
-  for (int32_t start = pageLimit - 1; start >= 0; --start) {
+  for (int32_t start = lastPage; start >= 0; --start) {
     for (int slot = 0; slot < termSlots; ++slot) moveStartDownTo(&first[slot], s.termPages[slot][start], start);
-    int32_t end = std::min(start + width, pageLimit - 1);
+    int32_t end = std::min(start + width, lastPage);
     if (std::max({first[0].page, first[1].page, first[2].page}) > end) continue;
     int32_t low = pageLimit, high = -1;
     for (const NearestPresentPage& f : first) {

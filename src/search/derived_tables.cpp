@@ -2,9 +2,9 @@
 // sets and forgotten here only.
 #include "search/derived_tables.h"
 
-#include "search/search_state.h"
-
 DerivedTables derivedTables;
+
+namespace {
 
 void forgetDerivedTables() {
   DerivedTables& d = derivedTables;
@@ -14,15 +14,13 @@ void forgetDerivedTables() {
   d.runsTakenFor = nullptr;
 }
 
+}  // namespace
+
 // The heading places are taken by walking the installed table, which the
 // result rows' walk does; what was remembered of older data goes first.
-void buildDerivedTables() {
+void buildTablesFromData() {
+  buildBucketTable();
   forgetDerivedTables();
   takeHeadingPlaces();
   takeThreeCodeRuns();
-}
-
-void deriveTables() {
-  buildBucketTable();
-  buildDerivedTables();
 }

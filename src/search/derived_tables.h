@@ -5,16 +5,7 @@
 // taken from.
 #pragma once
 
-#include "index/word_index.h"
-
-// The titles in force and the heading cursor: all that the heading walk
-// reads and writes.
-struct HeadingPlace {
-  const unsigned char* cursor;
-  const char* chapter;
-  const char* section;
-  const char* subsection;
-};
+#include "search/search_state.h"
 
 struct DerivedTables {
   // The lookup's last marked entry and where its page list ends, which is
@@ -30,28 +21,28 @@ struct DerivedTables {
   HeadingPlace placeAfter[pageLimit];
   // Where each run of keys with the same first three codes begins, bucket by
   // bucket of the bucket table: the runs of the keys that begin with codes
-  // a, b are runCode/runEntry[runsOfBucket[row]] up to runsOfBucket[row + 1],
-  // row = (a - 1) x 43 + (b - 1), ascending by third code, each with its first
+  // a, b are runCode/runEntry[runsOfBucket[n]] up to runsOfBucket[n + 1],
+  // n = bucketNumber(a, b), ascending by third code, each with its first
   // entry's offset in the word index. A prefix lookup of three codes or more
   // enters at its run, instead of walking the whole two-code bucket up to it
   // (206 entries before "motor"), and knows at once when there is none. A
-  // word index with more runs than runLimit keeps the runs of the rows below
-  // rowsCovered, and the other rows are walked from their bucket. Costs
+  // word index with more runs than runLimit keeps the runs of the buckets
+  // below bucketsCovered; a lookup in any other walks from its bucket. Costs
   // 8 + 4 + 4 x 1850 + 5 x 16 384 = 89 332 bytes.
   static constexpr uint32_t runLimit = 16384;
   const unsigned char* runsTakenFor;
-  uint32_t rowsCovered;
-  uint32_t runsOfBucket[keyAlphabetSize * keyAlphabetSize + 1];
+  uint32_t bucketsCovered;
+  uint32_t runsOfBucket[bucketCount + 1];
   uint8_t runCode[runLimit];
   uint32_t runEntry[runLimit];
 };
 
 extern DerivedTables derivedTables;
 
-// Built from the installed data sets (the bucket table first), and
-// forgotten when the data sets change or are rewritten in place.
-void buildDerivedTables();
-void forgetDerivedTables();
+// The installed data sets, new or rewritten in place: the bucket table and
+// every derived table are built anew from them, and nothing taken from
+// earlier bytes is kept.
+void buildTablesFromData();
 
 // The heading places for the installed heading table, taken by the result
 // rows' own walk.
@@ -63,7 +54,3 @@ void takeHeadingPlaces();
 // runs were not taken.
 void takeThreeCodeRuns();
 const WordEntry* runOfThreeCodes(int first, int second, int third);
-
-// Installed data sets, new or rewritten in place: the bucket table and every
-// derived table are built anew from them.
-void deriveTables();

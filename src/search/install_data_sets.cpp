@@ -14,6 +14,6 @@ bool installDataSets(const unsigned char* index, uint32_t indexSize,
   s.headings = accepted ? headings : nullptr;
   s.indexSize = accepted ? indexSize : 0;
   s.headingSize = accepted ? headingSize : 0;
-  deriveTables();
+  buildTablesFromData();
   return accepted;
 }

@@ -6,16 +6,14 @@
 
 #include "search/search_state.h"
 
-// On a refused symbol the text is left half rewritten: codes before it, the
-// symbol itself (already folded, which never changes a refused byte) and the
-// typed bytes after it.
+// On a refused symbol the text is left half rewritten: codes before it, and
+// the typed bytes from it on (every capital folds into the alphabet, so a
+// refused byte is never one that folding would change).
 bool normaliseTerm(char* text) {
   assert(text != nullptr);
   size_t length = std::strlen(text);
   for (size_t i = 0; i < length; ++i) {
-    unsigned char folded = foldCase(static_cast<unsigned char>(text[i]));
-    text[i] = static_cast<char>(folded);
-    int code = keyCodeOf(folded);
+    int code = keyCodeOfCharacter(static_cast<unsigned char>(text[i]));
     if (code == 0) return false;
     text[i] = static_cast<char>(code);
   }

@@ -3,21 +3,15 @@
 // the run's first page. Both the page map and the heading table are read
 // forward only, resuming where the previous row stopped.
 #include <cassert>
-#include <cstring>
 
 #include "search/derived_tables.h"
+#include "search/eight_pages.h"
 #include "search/search_state.h"
 
 void resetResultRows() {
   SearchState& s = searchState;
   s.resumePage = 0;
-  s.headingCursor = s.headings;
-  s.chapter = s.section = s.subsection = nullptr;
-}
-
-static HeadingPlace placeNow() {
-  const SearchState& s = searchState;
-  return {s.headingCursor, s.chapter, s.section, s.subsection};
+  s.headingPlace = {s.headings, nullptr, nullptr, nullptr};
 }
 
 static bool samePlace(const HeadingPlace& a, const HeadingPlace& b) {
@@ -25,28 +19,15 @@ static bool samePlace(const HeadingPlace& a, const HeadingPlace& b) {
          a.subsection == b.subsection;
 }
 
-static void moveTo(const HeadingPlace& place) {
-  SearchState& s = searchState;
-  s.headingCursor = place.cursor;
-  s.chapter = place.chapter;
-  s.section = place.section;
-  s.subsection = place.subsection;
-}
-
 // Applies every heading that begins on or before `page`; a heading inside a
 // run shows only from the next row whose first page reaches it.
 static void walkHeadingsUpTo(int32_t page) {
-  SearchState& s = searchState;
-  assert(s.headingCursor != nullptr);
-  while (headingPage(s.headingCursor) != 0 && headingPage(s.headingCursor) <= page) {
-    const char* title = headingTitle(s.headingCursor);
-    switch (headingLevel(s.headingCursor)) {
-      case 1: s.chapter = title; s.section = s.subsection = nullptr; break;
-      case 2: s.section = title; s.subsection = nullptr; break;
-      case 3: s.subsection = title; break;
-      default: break;  // an unknown level is stepped over
-    }
-    s.headingCursor = nextHeading(s.headingCursor);
+  HeadingPlace& place = searchState.headingPlace;
+  assert(place.cursor != nullptr);
+  while (headingPage(place.cursor) != 0 && headingPage(place.cursor) <= page) {
+    applyHeading(headingLevel(place.cursor), headingTitle(place.cursor), place.chapter, place.section,
+                 place.subsection);
+    place.cursor = nextHeading(place.cursor);
   }
 }
 
@@ -62,25 +43,25 @@ void takeHeadingPlaces() {
   DerivedTables& d = derivedTables;
   d.placesTakenFor = s.headings;
   if (s.headings == nullptr) return;
-  HeadingPlace before = placeNow();
-  moveTo({s.headings, nullptr, nullptr, nullptr});
+  HeadingPlace before = s.headingPlace;
+  s.headingPlace = {s.headings, nullptr, nullptr, nullptr};
   for (int32_t page = 0; page < pageLimit; ++page) {
     walkHeadingsUpTo(page);
-    d.placeAfter[page] = placeNow();
+    d.placeAfter[page] = s.headingPlace;
   }
-  moveTo(before);
+  s.headingPlace = before;
 }
 
 // The page before the cursor's heading is the last page after which a walk
 // from the first heading could stand where this one stands.
 static bool jumpHeadingsTo(int32_t page) {
-  const SearchState& s = searchState;
+  SearchState& s = searchState;
   const DerivedTables& d = derivedTables;
   if (d.placesTakenFor == nullptr || d.placesTakenFor != s.headings) return false;
-  int32_t pageBefore = headingPage(s.headingCursor) - 1;
+  int32_t pageBefore = headingPage(s.headingPlace.cursor) - 1;
   if (pageBefore < 0 || pageBefore >= page || page >= pageLimit) return false;
-  if (!samePlace(placeNow(), d.placeAfter[pageBefore])) return false;
-  moveTo(d.placeAfter[page]);
+  if (!samePlace(s.headingPlace, d.placeAfter[pageBefore])) return false;
+  s.headingPlace = d.placeAfter[page];
   return true;
 }
 
@@ -92,14 +73,14 @@ static void applyHeadingsUpTo(int32_t page) {
 // A checked heading table keeps every trail inside lineText; the cut at its
 // end only matters for bytes that were never checked.
 static void appendTrail(uint32_t used) {
-  SearchState& s = searchState;
-  char* line = s.lineText;
-  if (s.chapter == nullptr) return;
-  used = appendText(line, used, s.chapter);
-  if (s.section == nullptr) return;
-  used = appendText(line, appendText(line, used, " --- "), s.section);
-  if (s.subsection == nullptr) return;
-  appendText(line, appendText(line, used, " --- "), s.subsection);
+  const HeadingPlace& titles = searchState.headingPlace;
+  char* line = searchState.lineText;
+  if (titles.chapter == nullptr) return;
+  used = appendText(line, used, titles.chapter);
+  if (titles.section == nullptr) return;
+  used = appendText(line, appendText(line, used, " --- "), titles.section);
+  if (titles.subsection == nullptr) return;
+  appendText(line, appendText(line, used, " --- "), titles.subsection);
 }
 
 // "%d\t" for a run of one page, "%d - %d\t" for a longer one.
@@ -112,15 +93,12 @@ static uint32_t writePagePart(int32_t first, int32_t last) {
 
 // The page map is read eight pages a turn while whole turns fit: a turn of
 // eight unmarked pages, or of eight marked ones, is passed at once.
-static uint64_t eightPages(int32_t page) {
-  uint64_t eight;
-  std::memcpy(&eight, searchState.resultPages + page, sizeof eight);
-  return eight;
-}
+static uint64_t eightPages(int32_t page) { return eightPagesAt(searchState.resultPages + page); }
 
+// A zero byte among the eight: subtracting 1 from each byte borrows into its
+// top bit only there (or where the top bit was set, which ~eight rules out).
 static bool anyUnmarked(uint64_t eight) {
-  constexpr uint64_t ones = 0x0101010101010101ULL, tops = 0x8080808080808080ULL;
-  return ((eight - ones) & ~eight & tops) != 0;
+  return ((eight - lowBitOfEachPage) & ~eight & (lowBitOfEachPage << 7)) != 0;
 }
 
 static int32_t firstMarkedFrom(int32_t page) {

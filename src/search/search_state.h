@@ -15,31 +15,41 @@ constexpr uint32_t pagesShown = QUIREL_PAGES_SHOWN;
 constexpr int overLimit = wordLimit + 1;  // hitCount of a term with too many words
 constexpr uint32_t textSize = 1000;       // termText and lineText, NUL included
 
-struct SearchState {
-  char termText[textSize];
-  char lineText[textSize];
-  const char* message;
-  uint8_t wildcard;
-  uint32_t termLength;
-  uint32_t indexSize;
-  uint32_t headingSize;
-  int32_t lastCompare;
-  int32_t resumePage;
-  const unsigned char* index;
-  const unsigned char* headings;
-  const unsigned char* headingCursor;
+// Where the result rows' walk through the heading table stands: the next
+// heading entry not yet applied, and the titles in force (null where none),
+// all pointing into the table.
+struct HeadingPlace {
+  const unsigned char* cursor;
   const char* chapter;
   const char* section;
   const char* subsection;
-  const WordEntry* buckets[keyAlphabetSize][keyAlphabetSize];
+};
+
+struct SearchState {
+  char termText[textSize];      // the term being looked up: typed text, then its key codes in place
+  char lineText[textSize];      // the word-list line or result row being made
+  const char* message;          // the last lookup's or combination's bracketed message, or null
+  uint8_t wildcard;             // the term began with '*': a substring search
+  uint32_t termLength;          // the term's length without the '*'
+  uint32_t indexSize;           // the installed data sets' sizes, 0 when none
+  uint32_t headingSize;
+  int32_t resumePage;           // where the next result row's search begins
+  const unsigned char* index;   // the installed word index, or null
+  const unsigned char* headings;  // the installed heading table, or null
+  HeadingPlace headingPlace;    // the result rows' heading walk
+  const WordEntry* buckets[bucketCount];  // bucket table, by bucketNumber; null for none
+  // Per term slot: 0 for an empty term, 1..wordLimit words taken, overLimit
+  // when the lookup stopped at the limit, -1 when refused or nothing found.
   int32_t hitCount[termSlots];
+  // Per term slot, its page map: 1 on a taken word's page, else 0; the
+  // combination fills an empty slot's map with emptySlotFill.
   unsigned char termPages[termSlots][pageLimit];
-  unsigned char resultPages[pageLimit];
+  unsigned char resultPages[pageLimit];  // 1 on a page of a result range, else 0
 };
 
 extern SearchState searchState;
-extern int32_t distance;
-extern char distanceText[4];
+extern int32_t distance;         // the pages within which the terms must meet
+extern char distanceText[4];     // the distance field's text
 
 // The fixed bracketed messages (cp1252) that `message` points at.
 extern const char messageStarTooShort[];

@@ -37,7 +37,7 @@ const WordEntry* walkEveryKey(const WordEntry* entry, const char* term, uint32_t
 const WordEntry* findSubstringMatch(const WordEntry* start, const char* term, uint32_t length) {
   assert(term != nullptr && length >= 1);
 #if QUIREL_BYTE_SEARCH
-  if (const unsigned char* end = installedEnd(start)) return searchBytes(start, end, term, length);
+  if (const unsigned char* end = byteSearchEnd(start)) return searchBytes(start, end, term, length);
 #endif
   return walkEveryKey(start, term, length);
 }

@@ -14,26 +14,27 @@
 static const WordEntry* entryAfterTaken(const WordEntry* previous) {
   const DerivedTables& d = derivedTables;
   if (previous != d.lastMarked) return nextEntry(previous);
-  return *d.afterLastMarked == 0 ? nullptr : entryAt(d.afterLastMarked);
+  return entryOrEnd(d.afterLastMarked);
 }
 
 // Pages come from checked data; one outside the map is skipped rather than
 // written past it, should unchecked bytes ever get here.
-// A page read unsigned is below the limit exactly when it is 0 to 1799 read
+// A page read unsigned is below the limit exactly when it is 0 to lastPage read
 // signed, so one comparison does for both ends.
 static void markPages(int slot, const WordEntry* entry) {
   const unsigned char* pages = pagesOf(entry);
-  int32_t count = pageIn(pages, -1);  // the count stands just before the pages
+  int32_t count = pageCountBefore(pages);
   unsigned char* map = searchState.termPages[slot];
   for (int32_t i = 0; i < count; ++i) {
     uint16_t page = uint16At(pages + 2 * i);
     if (page < pageLimit) map[page] = 1;
   }
   derivedTables.lastMarked = entry;
-  derivedTables.afterLastMarked = pages + 2 * count;
+  derivedTables.afterLastMarked = pagesEnd(pages, count);
 }
 
-static const WordEntry* refuse(int slot, const char* message) {
+// The lookup ends without a word: the term is refused or has no match.
+static const WordEntry* endWithoutWords(int slot, const char* message) {
   searchState.message = message;
   searchState.hitCount[slot] = -1;
   return nullptr;
@@ -47,8 +48,8 @@ static void removeLeadingStar() {
 
 // A one-symbol prefix starts at the first two-code run of its row.
 static const WordEntry* firstInRow(int code) {
-  for (int second = 0; second < keyAlphabetSize; ++second) {
-    if (searchState.buckets[code - 1][second] != nullptr) return searchState.buckets[code - 1][second];
+  for (int second = 1; second <= keyAlphabetSize; ++second) {
+    if (const WordEntry* bucket = searchState.buckets[bucketNumber(code, second)]) return bucket;
   }
   return nullptr;
 }
@@ -79,14 +80,9 @@ static const WordEntry* prefixCandidate() {
   int c1 = static_cast<unsigned char>(s.termText[0]);
   if (s.termLength == 1) return firstInRow(c1);
   int c2 = static_cast<unsigned char>(s.termText[1]);
-  if (s.termLength == 2) return s.buckets[c1 - 1][c2 - 1];
+  if (s.termLength == 2) return s.buckets[bucketNumber(c1, c2)];
   int c3 = static_cast<unsigned char>(s.termText[2]);
   return walkToPrefix(runOfThreeCodes(c1, c2, c3));
-}
-
-static const WordEntry* firstEntry() {
-  const unsigned char* index = searchState.index;
-  return (index == nullptr || index[0] == 0) ? nullptr : entryAt(index);
 }
 
 const WordEntry* findFirstMatch(int slot) {
@@ -97,13 +93,13 @@ const WordEntry* findFirstMatch(int slot) {
   std::memset(s.termPages[slot], 0, pageLimit);
   removeLeadingStar();
   s.termLength = static_cast<uint32_t>(std::strlen(s.termText));
-  if (s.termLength == 0) return s.wildcard ? refuse(slot, messageStarTooShort) : nullptr;
-  if (!normaliseTerm(s.termText)) return refuse(slot, messageInvalidSymbol);
-  if (s.wildcard && s.termLength == 1) return refuse(slot, messageStarTooShort);
+  if (s.termLength == 0) return s.wildcard ? endWithoutWords(slot, messageStarTooShort) : nullptr;
+  if (!normaliseTerm(s.termText)) return endWithoutWords(slot, messageInvalidSymbol);
+  if (s.wildcard && s.termLength == 1) return endWithoutWords(slot, messageStarTooShort);
   const WordEntry* candidate = s.wildcard
-      ? findSubstringMatch(firstEntry(), s.termText, s.termLength)
+      ? findSubstringMatch(firstEntryOf(s.index), s.termText, s.termLength)
       : prefixCandidate();
-  if (candidate == nullptr) return refuse(slot, messageNotFound);
+  if (candidate == nullptr) return endWithoutWords(slot, messageNotFound);
   s.hitCount[slot] = 1;
   markPages(slot, candidate);
   return candidate;

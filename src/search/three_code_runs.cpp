@@ -1,23 +1,17 @@
 // The three-code runs of the word index: one forward walk over the sorted
 // keys notes where each run of keys with the same first three codes begins.
-// Keys of two codes open their bucket and belong to no run.
+// Keys of two codes open their bucket and belong to no run (nor does a key of
+// one code, which no checked index holds).
 #include <cassert>
 
 #include "search/derived_tables.h"
-#include "search/search_state.h"
 
 namespace {
 
-constexpr uint32_t rows = keyAlphabetSize * keyAlphabetSize;
-
-uint32_t rowOf(int first, int second) {
-  return static_cast<uint32_t>((first - 1) * keyAlphabetSize + (second - 1));
-}
-
-// Every row up to `row` that has not begun yet begins at `runs`.
-void beginRowsUpTo(uint32_t row, uint32_t& nextRow, uint32_t runs) {
+// Every bucket up to `bucket` that has not begun yet begins at `runs`.
+void beginBucketsUpTo(uint32_t bucket, uint32_t& nextBucket, uint32_t runs) {
   DerivedTables& d = derivedTables;
-  for (; nextRow <= row; ++nextRow) d.runsOfBucket[nextRow] = runs;
+  for (; nextBucket <= bucket; ++nextBucket) d.runsOfBucket[nextBucket] = runs;
 }
 
 }  // namespace
@@ -26,17 +20,18 @@ void takeThreeCodeRuns() {
   const SearchState& s = searchState;
   DerivedTables& d = derivedTables;
   d.runsTakenFor = nullptr;
-  if (s.index == nullptr || s.index[0] == 0) return;
-  uint32_t runs = 0, nextRow = 0;
-  for (const WordEntry* entry = entryAt(s.index); entry != nullptr; entry = nextEntry(entry)) {
+  const WordEntry* first = firstEntryOf(s.index);
+  if (first == nullptr) return;
+  uint32_t runs = 0, nextBucket = 0;
+  for (const WordEntry* entry = first; entry != nullptr; entry = nextEntry(entry)) {
     const unsigned char* key = entryBytes(entry);
-    if (key[2] == 0) continue;  // a key of two codes
-    uint32_t row = rowOf(key[0], key[1]);
-    bool rowBegins = row >= nextRow;
-    beginRowsUpTo(row, nextRow, runs);
-    if (!rowBegins && d.runCode[runs - 1] == key[2]) continue;
-    if (runs == DerivedTables::runLimit) {  // this row and those after are walked
-      d.rowsCovered = row;
+    if (key[1] == 0 || key[2] == 0) continue;
+    auto bucket = static_cast<uint32_t>(bucketNumber(key[0], key[1]));
+    bool bucketBegins = bucket >= nextBucket;
+    beginBucketsUpTo(bucket, nextBucket, runs);
+    if (!bucketBegins && d.runCode[runs - 1] == key[2]) continue;
+    if (runs == DerivedTables::runLimit) {  // this bucket and those after are walked
+      d.bucketsCovered = bucket;
       d.runsTakenFor = s.index;
       return;
     }
@@ -44,21 +39,20 @@ void takeThreeCodeRuns() {
     d.runEntry[runs] = static_cast<uint32_t>(key - s.index);
     ++runs;
   }
-  beginRowsUpTo(rows, nextRow, runs);
-  d.rowsCovered = rows;
+  beginBucketsUpTo(bucketCount, nextBucket, runs);
+  d.bucketsCovered = bucketCount;
   d.runsTakenFor = s.index;
 }
 
 const WordEntry* runOfThreeCodes(int first, int second, int third) {
   const SearchState& s = searchState;
   const DerivedTables& d = derivedTables;
-  assert(first >= 1 && first <= keyAlphabetSize && second >= 1 && second <= keyAlphabetSize);
-  uint32_t row = rowOf(first, second);
+  auto bucket = static_cast<uint32_t>(bucketNumber(first, second));
   // Runs taken from other bytes, or none taken, are no guide.
-  if (d.runsTakenFor == nullptr || d.runsTakenFor != s.index || row >= d.rowsCovered) {
-    return s.buckets[first - 1][second - 1];
+  if (d.runsTakenFor == nullptr || d.runsTakenFor != s.index || bucket >= d.bucketsCovered) {
+    return s.buckets[bucket];
   }
-  for (uint32_t run = d.runsOfBucket[row]; run < d.runsOfBucket[row + 1]; ++run) {
+  for (uint32_t run = d.runsOfBucket[bucket]; run < d.runsOfBucket[bucket + 1]; ++run) {
     if (d.runCode[run] == third) return entryAt(s.index + d.runEntry[run]);
     if (d.runCode[run] > third) break;
   }

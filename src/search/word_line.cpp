@@ -8,7 +8,7 @@ void formatWordLine(const WordEntry* entry) {
   char* line = searchState.lineText;
   uint32_t used = appendText(line, 0, displayWordOf(entry));
   const unsigned char* pages = pagesOf(entry);
-  int32_t count = pageIn(pages, -1);  // the count stands just before the pages
+  int32_t count = pageCountBefore(pages);
   // Widened with its sign, then taken unsigned: a negative count would show
   // as a count.
   if (static_cast<uint32_t>(count) <= pagesShown) {

@@ -10,7 +10,7 @@ namespace {
 const WordEntry* bucket(const char* pair) {
   char codes[3] = {pair[0], pair[1], 0};
   EXPECT_TRUE(normaliseTerm(codes));
-  return searchState.buckets[codes[0] - 1][codes[1] - 1];
+  return searchState.buckets[bucketNumber(codes[0], codes[1])];
 }
 
 std::string wordAt(const WordEntry* entry) { return entry == nullptr ? "(null)" : displayWordOf(entry); }
@@ -34,13 +34,11 @@ TEST(BucketTable, RowMajorOrderIsIndexOrder) {
   installBook(nineWords());
   const WordEntry* previous = nullptr;
   int filled = 0;
-  for (auto& row : searchState.buckets) {
-    for (const WordEntry* entry : row) {
-      if (entry == nullptr) continue;
-      ++filled;
-      EXPECT_GT(entry, previous);
-      previous = entry;
-    }
+  for (const WordEntry* entry : searchState.buckets) {
+    if (entry == nullptr) continue;
+    ++filled;
+    EXPECT_GT(entry, previous);
+    previous = entry;
   }
   EXPECT_EQ(filled, 4);  // ac, ka, ku, no
 }
@@ -57,9 +55,7 @@ TEST(BucketTable, SingleCodeKeyLandsInNoBucket) {
 
 TEST(BucketTable, EmptyIndexGivesNullBuckets) {
   installRawIndex({0, 0});
-  for (auto& row : searchState.buckets) {
-    for (const WordEntry* entry : row) EXPECT_EQ(entry, nullptr);
-  }
+  for (const WordEntry* entry : searchState.buckets) EXPECT_EQ(entry, nullptr);
   EXPECT_TRUE(lookUp(0, "ab").empty());
   EXPECT_EQ(searchState.message, messageNotFound);
   EXPECT_TRUE(lookUp(0, "*ab").empty());

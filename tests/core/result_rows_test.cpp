@@ -99,7 +99,7 @@ TEST(ResultRows, HeadingsRewrittenInPlaceAreWalkedAnew) {
                               static_cast<uint32_t>(headings.size()), &fault));
   EXPECT_EQ(rows({{25, 25}}), std::vector<std::string>{"25\t2. B"});
   std::memcpy(headings.data(), rewritten.data(), headings.size());
-  deriveTables();
+  buildTablesFromData();
   EXPECT_EQ(rows({{25, 25}}), std::vector<std::string>{"25\t1. A"});
 }
 

@@ -32,7 +32,7 @@ void installRawIndex(const std::vector<unsigned char>& bytes) {
   indexBytes = bytes;
   searchState.index = indexBytes.data();
   searchState.indexSize = static_cast<uint32_t>(indexBytes.size());
-  deriveTables();
+  buildTablesFromData();
   resetSlots();
 }
 

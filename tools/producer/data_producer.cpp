@@ -79,11 +79,12 @@ void writeWord(const std::string& key, const MergedWord& word, std::vector<unsig
 bool writeHeading(const ProducerHeading& heading, std::size_t item, std::vector<unsigned char>& bytes,
                   ProducerError& error) {
   if (heading.title.find('\0') != std::string::npos) return fail(error, item, DataRule::titleCharacter);
+  std::size_t start = bytes.size();
   putInt16(bytes, heading.page < 1 ? -1 : heading.page);
   bytes.push_back(static_cast<unsigned char>(heading.level >= 0 && heading.level <= 127 ? heading.level : 0));
   bytes.insert(bytes.end(), heading.title.begin(), heading.title.end());
-  bytes.push_back(0);
-  if (heading.title.size() % 2 == 1) bytes.push_back(0);
+  // The title's zero, and the fill byte after a title of odd length.
+  bytes.resize(start + headingSize(heading.title.size()), 0);
   return true;
 }
 

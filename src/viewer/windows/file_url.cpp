@@ -27,7 +27,7 @@ bool hasDrive(const std::wstring& path) {
 
 }  // namespace
 
-std::wstring fileUrlOf(const std::wstring& path) {
+std::wstring fileUrlOfWindowsPath(const std::wstring& path) {
   assert(hasDrive(path) || path.rfind(L"\\\\", 0) == 0);
   std::wstring url = hasDrive(path) ? L"file:///" : L"file:";
   std::size_t at = 0;

@@ -11,4 +11,4 @@
 // is percent-encoded (so a '#', '%' or '?' in a name stays part of it).
 // `path` is a full path, UTF-16 where wchar_t is 16 bits wide (Windows), one
 // character a unit where it is 32 bits.
-std::wstring fileUrlOf(const std::wstring& path);
+std::wstring fileUrlOfWindowsPath(const std::wstring& path);

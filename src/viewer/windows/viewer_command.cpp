@@ -14,13 +14,13 @@ enum class PageArguments {
   urlFragment,    // file:///C:/document#page=N
 };
 
-struct KnownViewer {
+struct KnownWindowsViewer {
   const wchar_t* executable;  // lower case
   PageArguments arguments;
 };
 
 // Each row with the option as the viewer's own documentation gives it.
-constexpr KnownViewer knownViewers[] = {
+constexpr KnownWindowsViewer knownWindowsViewers[] = {
     // SumatraPDF, "Command-line arguments" (sumatrapdfreader.org/docs/Command-line-arguments):
     // "-page <pageNo> : scrolls the first indicated file to the indicated page."
     {L"sumatrapdf.exe", PageArguments::pageOption},
@@ -43,9 +43,9 @@ constexpr KnownViewer knownViewers[] = {
     {L"firefox.exe", PageArguments::urlFragment},
 };
 
-const KnownViewer* knownViewer(const std::wstring& viewer) {
+const KnownWindowsViewer* knownWindowsViewer(const std::wstring& viewer) {
   const std::wstring name = executableName(viewer);
-  for (const KnownViewer& known : knownViewers) {
+  for (const KnownWindowsViewer& known : knownWindowsViewers) {
     if (name == known.executable) return &known;
   }
   return nullptr;
@@ -59,7 +59,7 @@ std::wstring argumentsAtPage(PageArguments arguments, const std::wstring& docume
     case PageArguments::openParameter:
       return L"/A \"page=" + number + L"\" " + quotedArgument(document);
     case PageArguments::urlFragment:
-      return quotedArgument(fileUrlOf(document) + L"#page=" + number);
+      return quotedArgument(fileUrlOfWindowsPath(document) + L"#page=" + number);
   }
   assert(false);
   return {};
@@ -78,7 +78,7 @@ std::wstring executableName(const std::wstring& viewer) {
 
 std::optional<std::wstring> commandLineAtPage(const std::wstring& viewer, const std::wstring& document, int page) {
   assert(!document.empty() && page >= 1);
-  const KnownViewer* known = knownViewer(viewer);
+  const KnownWindowsViewer* known = knownWindowsViewer(viewer);
   if (known == nullptr) return std::nullopt;
   return quotedProgram(viewer) + L" " + argumentsAtPage(known->arguments, document, page);
 }

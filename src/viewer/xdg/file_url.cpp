@@ -4,7 +4,7 @@
 
 #include "viewer/percent_encoding.h"
 
-std::string fileUrlOf(std::string_view absolutePath) {
+std::string fileUrlOfPosixPath(std::string_view absolutePath) {
   assert(!absolutePath.empty() && absolutePath[0] == '/');
   return "file://" + percentEncoded(absolutePath, "/");
 }

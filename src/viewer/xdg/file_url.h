@@ -8,4 +8,4 @@
 // "file://" and the absolute path with every byte but the unreserved ones
 // and '/' percent-encoded (a blank, '#', '%', '?' and non-ASCII bytes among
 // them), so the path cannot be read as a fragment or a query.
-std::string fileUrlOf(std::string_view absolutePath);
+std::string fileUrlOfPosixPath(std::string_view absolutePath);

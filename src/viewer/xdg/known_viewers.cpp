@@ -9,7 +9,7 @@ namespace {
 constexpr const char* pdfOpenParameters =
     "RFC 8118 and the PDF open parameters: a fragment \"page=pagenum\", the first page 1";
 
-const KnownViewer knownViewers[] = {
+const KnownXdgViewer knownXdgViewers[] = {
     {"evince", PageStyle::optionJoined, "--page-index=",
      "evince(1): -i, --page-index=NUMBER  Open the document on the page with the specified page "
      "index (this is the exact page number, not a page label)."},
@@ -43,8 +43,8 @@ const KnownViewer knownViewers[] = {
 
 }  // namespace
 
-const KnownViewer* knownViewer(const std::string& programBasename) {
-  for (const KnownViewer& viewer : knownViewers) {
+const KnownXdgViewer* knownXdgViewer(const std::string& programBasename) {
+  for (const KnownXdgViewer& viewer : knownXdgViewers) {
     if (programBasename == viewer.program) return &viewer;
   }
   return nullptr;

@@ -17,7 +17,7 @@ enum class PageStyle {
   urlFragment,     // the document word is "file:///PATH#page=PAGE"
 };
 
-struct KnownViewer {
+struct KnownXdgViewer {
   const char* program;         // the basename of the Exec line's program
   PageStyle style;
   const char* option;          // for the two option styles
@@ -25,7 +25,7 @@ struct KnownViewer {
 };
 
 // The known viewer of a program's basename, or nullptr.
-const KnownViewer* knownViewer(const std::string& programBasename);
+const KnownXdgViewer* knownXdgViewer(const std::string& programBasename);
 
 // The argument vector for the document (an absolute path) at a page, argv[0]
 // the program as the Exec line names it. A viewer not known gets the

@@ -1,12 +1,8 @@
-// Which controls belong to a term slot.
+// What the word lists and the results list do alike: show a message line,
+// and draw a refill once.
 #pragma once
 
-#include "dialog/search_dialog.h"
-#include "search/search_state.h"
-
-inline bool isTermSlot(int slot) { return slot >= 0 && slot < termSlots; }
-inline int termFieldOf(int slot) { return firstTermFieldId + slot; }
-inline int wordListOf(int slot) { return firstWordListId + slot; }
+#include "platform/win32/win32.h"
 
 // A list line that begins with "[" is a message, never a word.
 inline bool isMessageLine(const char* line) { return line[0] == '['; }
@@ -17,6 +13,7 @@ inline bool isMessageLine(const char* line) { return line[0] == '['; }
 void suspendDrawing(HWND list);
 void resumeDrawing(HWND list);
 
-// Adds a message line at the top of a list and selects it; the selection set
-// here is not reported back to the dialog.
+// Puts a message line at the top of a list and selects it: `above` the lines
+// the list holds, or into an empty list. The selection set here is not
+// reported back to the dialog.
 void showMessageLine(HWND list, const char* message, bool above);
