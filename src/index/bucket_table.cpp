@@ -20,7 +20,7 @@ void buildBucketTable() {
         if (order <= 0) break;
         cursor = nextEntry(cursor);
       }
-      s.buckets[bucketNumber(first, second)] = order == 0 ? cursor : nullptr;
+      s.buckets[first - 1][second - 1] = order == 0 ? cursor : nullptr;
     }
   }
 }

@@ -90,7 +90,7 @@ BucketClimb climbFrom(const WordEntry* start) {
 
 const WordEntry* lastBucketUpTo(BucketClimb* climb, const unsigned char* place) {
   for (; climb->bucket < bucketCount; ++climb->bucket) {
-    const WordEntry* bucket = searchState.buckets[climb->bucket];
+    const WordEntry* bucket = bucketNumbered(climb->bucket);
     if (bucket == nullptr) continue;
     if (entryBytes(bucket) > place) break;
     climb->lastAtOrBefore = bucket;

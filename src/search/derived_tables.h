@@ -7,6 +7,15 @@
 
 #include "search/search_state.h"
 
+// Where the result rows' heading walk stands: the heading cursor and the
+// titles in force.
+struct HeadingPlace {
+  const unsigned char* cursor;
+  const char* chapter;
+  const char* section;
+  const char* subsection;
+};
+
 struct DerivedTables {
   // The lookup's last marked entry and where its page list ends, which is
   // where the next entry (or the end marker) begins: the lookup's next step

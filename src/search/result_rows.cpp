@@ -11,7 +11,21 @@
 void resetResultRows() {
   SearchState& s = searchState;
   s.resumePage = 0;
-  s.headingPlace = {s.headings, nullptr, nullptr, nullptr};
+  s.headingCursor = s.headings;
+  s.chapter = s.section = s.subsection = nullptr;
+}
+
+static HeadingPlace placeNow() {
+  const SearchState& s = searchState;
+  return {s.headingCursor, s.chapter, s.section, s.subsection};
+}
+
+static void moveTo(const HeadingPlace& place) {
+  SearchState& s = searchState;
+  s.headingCursor = place.cursor;
+  s.chapter = place.chapter;
+  s.section = place.section;
+  s.subsection = place.subsection;
 }
 
 static bool samePlace(const HeadingPlace& a, const HeadingPlace& b) {
@@ -22,12 +36,11 @@ static bool samePlace(const HeadingPlace& a, const HeadingPlace& b) {
 // Applies every heading that begins on or before `page`; a heading inside a
 // run shows only from the next row whose first page reaches it.
 static void walkHeadingsUpTo(int32_t page) {
-  HeadingPlace& place = searchState.headingPlace;
-  assert(place.cursor != nullptr);
-  while (headingPage(place.cursor) != 0 && headingPage(place.cursor) <= page) {
-    applyHeading(headingLevel(place.cursor), headingTitle(place.cursor), place.chapter, place.section,
-                 place.subsection);
-    place.cursor = nextHeading(place.cursor);
+  SearchState& s = searchState;
+  assert(s.headingCursor != nullptr);
+  while (headingPage(s.headingCursor) != 0 && headingPage(s.headingCursor) <= page) {
+    applyHeading(headingLevel(s.headingCursor), headingTitle(s.headingCursor), s.chapter, s.section, s.subsection);
+    s.headingCursor = nextHeading(s.headingCursor);
   }
 }
 
@@ -43,13 +56,13 @@ void takeHeadingPlaces() {
   DerivedTables& d = derivedTables;
   d.placesTakenFor = s.headings;
   if (s.headings == nullptr) return;
-  HeadingPlace before = s.headingPlace;
-  s.headingPlace = {s.headings, nullptr, nullptr, nullptr};
+  HeadingPlace before = placeNow();
+  moveTo({s.headings, nullptr, nullptr, nullptr});
   for (int32_t page = 0; page < pageLimit; ++page) {
     walkHeadingsUpTo(page);
-    d.placeAfter[page] = s.headingPlace;
+    d.placeAfter[page] = placeNow();
   }
-  s.headingPlace = before;
+  moveTo(before);
 }
 
 // The page before the cursor's heading is the last page after which a walk
@@ -58,10 +71,10 @@ static bool jumpHeadingsTo(int32_t page) {
   SearchState& s = searchState;
   const DerivedTables& d = derivedTables;
   if (d.placesTakenFor == nullptr || d.placesTakenFor != s.headings) return false;
-  int32_t pageBefore = headingPage(s.headingPlace.cursor) - 1;
+  int32_t pageBefore = headingPage(s.headingCursor) - 1;
   if (pageBefore < 0 || pageBefore >= page || page >= pageLimit) return false;
-  if (!samePlace(s.headingPlace, d.placeAfter[pageBefore])) return false;
-  s.headingPlace = d.placeAfter[page];
+  if (!samePlace(placeNow(), d.placeAfter[pageBefore])) return false;
+  moveTo(d.placeAfter[page]);
   return true;
 }
 
@@ -73,7 +86,7 @@ static void applyHeadingsUpTo(int32_t page) {
 // A checked heading table keeps every trail inside lineText; the cut at its
 // end only matters for bytes that were never checked.
 static void appendTrail(uint32_t used) {
-  const HeadingPlace& titles = searchState.headingPlace;
+  const SearchState& titles = searchState;
   char* line = searchState.lineText;
   if (titles.chapter == nullptr) return;
   used = appendText(line, used, titles.chapter);

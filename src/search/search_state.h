@@ -15,16 +15,6 @@ constexpr uint32_t pagesShown = QUIREL_PAGES_SHOWN;
 constexpr int overLimit = wordLimit + 1;  // hitCount of a term with too many words
 constexpr uint32_t textSize = 1000;       // termText and lineText, NUL included
 
-// Where the result rows' walk through the heading table stands: the next
-// heading entry not yet applied, and the titles in force (null where none),
-// all pointing into the table.
-struct HeadingPlace {
-  const unsigned char* cursor;
-  const char* chapter;
-  const char* section;
-  const char* subsection;
-};
-
 struct SearchState {
   char termText[textSize];      // the term being looked up: typed text, then its key codes in place
   char lineText[textSize];      // the word-list line or result row being made
@@ -36,8 +26,16 @@ struct SearchState {
   int32_t resumePage;           // where the next result row's search begins
   const unsigned char* index;   // the installed word index, or null
   const unsigned char* headings;  // the installed heading table, or null
-  HeadingPlace headingPlace;    // the result rows' heading walk
-  const WordEntry* buckets[bucketCount];  // bucket table, by bucketNumber; null for none
+  // The result rows' walk through the heading table: the next heading
+  // entry not yet applied, and the titles in force (null where none), all
+  // pointing into the table.
+  const unsigned char* headingCursor;
+  const char* chapter;
+  const char* section;
+  const char* subsection;
+  // The bucket table: row first code - 1, column second code - 1; the first
+  // entry whose key begins with the two codes, or null.
+  const WordEntry* buckets[keyAlphabetSize][keyAlphabetSize];
   // Per term slot: 0 for an empty term, 1..wordLimit words taken, overLimit
   // when the lookup stopped at the limit, -1 when refused or nothing found.
   int32_t hitCount[termSlots];
@@ -48,6 +46,11 @@ struct SearchState {
 };
 
 extern SearchState searchState;
+
+// A bucket by its number (bucketNumber: row by row).
+inline const WordEntry*& bucketNumbered(int number) {
+  return searchState.buckets[number / keyAlphabetSize][number % keyAlphabetSize];
+}
 extern int32_t distance;         // the pages within which the terms must meet
 extern char distanceText[4];     // the distance field's text
 

@@ -49,7 +49,7 @@ static void removeLeadingStar() {
 // A one-symbol prefix starts at the first two-code run of its row.
 static const WordEntry* firstInRow(int code) {
   for (int second = 1; second <= keyAlphabetSize; ++second) {
-    if (const WordEntry* bucket = searchState.buckets[bucketNumber(code, second)]) return bucket;
+    if (const WordEntry* bucket = searchState.buckets[code - 1][second - 1]) return bucket;
   }
   return nullptr;
 }
@@ -80,7 +80,7 @@ static const WordEntry* prefixCandidate() {
   int c1 = static_cast<unsigned char>(s.termText[0]);
   if (s.termLength == 1) return firstInRow(c1);
   int c2 = static_cast<unsigned char>(s.termText[1]);
-  if (s.termLength == 2) return s.buckets[bucketNumber(c1, c2)];
+  if (s.termLength == 2) return bucketNumbered(bucketNumber(c1, c2));
   int c3 = static_cast<unsigned char>(s.termText[2]);
   return walkToPrefix(runOfThreeCodes(c1, c2, c3));
 }

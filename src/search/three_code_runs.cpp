@@ -50,7 +50,7 @@ const WordEntry* runOfThreeCodes(int first, int second, int third) {
   auto bucket = static_cast<uint32_t>(bucketNumber(first, second));
   // Runs taken from other bytes, or none taken, are no guide.
   if (d.runsTakenFor == nullptr || d.runsTakenFor != s.index || bucket >= d.bucketsCovered) {
-    return s.buckets[bucket];
+    return bucketNumbered(static_cast<int>(bucket));
   }
   for (uint32_t run = d.runsOfBucket[bucket]; run < d.runsOfBucket[bucket + 1]; ++run) {
     if (d.runCode[run] == third) return entryAt(s.index + d.runEntry[run]);

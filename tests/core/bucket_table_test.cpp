@@ -10,7 +10,7 @@ namespace {
 const WordEntry* bucket(const char* pair) {
   char codes[3] = {pair[0], pair[1], 0};
   EXPECT_TRUE(normaliseTerm(codes));
-  return searchState.buckets[bucketNumber(codes[0], codes[1])];
+  return bucketNumbered(bucketNumber(codes[0], codes[1]));
 }
 
 std::string wordAt(const WordEntry* entry) { return entry == nullptr ? "(null)" : displayWordOf(entry); }
@@ -34,7 +34,8 @@ TEST(BucketTable, RowMajorOrderIsIndexOrder) {
   installBook(nineWords());
   const WordEntry* previous = nullptr;
   int filled = 0;
-  for (const WordEntry* entry : searchState.buckets) {
+  for (int number = 0; number < bucketCount; ++number) {
+    const WordEntry* entry = bucketNumbered(number);
     if (entry == nullptr) continue;
     ++filled;
     EXPECT_GT(entry, previous);
@@ -55,7 +56,7 @@ TEST(BucketTable, SingleCodeKeyLandsInNoBucket) {
 
 TEST(BucketTable, EmptyIndexGivesNullBuckets) {
   installRawIndex({0, 0});
-  for (const WordEntry* entry : searchState.buckets) EXPECT_EQ(entry, nullptr);
+  for (int number = 0; number < bucketCount; ++number) EXPECT_EQ(bucketNumbered(number), nullptr);
   EXPECT_TRUE(lookUp(0, "ab").empty());
   EXPECT_EQ(searchState.message, messageNotFound);
   EXPECT_TRUE(lookUp(0, "*ab").empty());

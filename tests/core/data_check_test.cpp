@@ -16,7 +16,7 @@ TEST(DataCheck, RefusedDataSetsNeverReachTheReaders) {
   EXPECT_EQ(fault.rule, DataRule::wordIndexEnd);
   EXPECT_EQ(searchState.index, nullptr);
   EXPECT_EQ(searchState.headings, nullptr);
-  EXPECT_EQ(searchState.buckets[bucketNumber(3, 5)], nullptr);
+  EXPECT_EQ(searchState.buckets[2][4], nullptr);
   EXPECT_FALSE(installDataSets(nullptr, 0, emptyTable, 2, &fault));
   EXPECT_EQ(fault.rule, DataRule::wordIndexMissing);
 }

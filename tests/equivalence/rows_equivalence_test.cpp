@@ -84,8 +84,8 @@ TEST(RowsEquivalence, ListingsContinuedWithoutReset) {
       s.resumePage = again;  // back or on to another page, cursor and titles as they are
       if (round % 2 == 1) {
         // Titles no walk from the first heading would leave beside this cursor.
-        s.headingPlace.chapter = "Fremdes Kapitel";
-        s.headingPlace.section = round % 4 == 1 ? "Fremder Abschnitt" : nullptr;
+        s.chapter = "Fremdes Kapitel";
+        s.section = round % 4 == 1 ? "Fremder Abschnitt" : nullptr;
       }
       for (const std::string& row : listOn()) rows[pass].push_back(row);
     }
