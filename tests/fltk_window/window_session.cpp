@@ -177,7 +177,9 @@ unsigned long findQuirelWindow(Display* display) {
     XClassHint hint{};
     XWindowAttributes attributes{};
     if (XGetClassHint(display, children[i], &hint)) {
-      bool ours = hint.res_name != nullptr && std::strcmp(hint.res_name, "quirel") == 0;
+      // quirel, or a book's own quirel-NAME (tools/make-kit).
+      bool ours = hint.res_name != nullptr &&
+                  (std::strcmp(hint.res_name, "quirel") == 0 || std::strncmp(hint.res_name, "quirel-", 7) == 0);
       XGetWindowAttributes(display, children[i], &attributes);
       if (ours && attributes.map_state == IsViewable) found = children[i];
       XFree(hint.res_name);
