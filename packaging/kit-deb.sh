@@ -81,6 +81,9 @@ make_deb() {
     dpkg-gencontrol -Tdebian/substvars -p"${package}" -P"debian/${package}")
   (cd "${root}" && find usr -type f | LC_ALL=C sort | xargs md5sum >DEBIAN/md5sums)
   chmod 0644 "${root}/DEBIAN/md5sums" "${root}/DEBIAN/control"
+  # dpkg-deb only clamps later dates to SOURCE_DATE_EPOCH: earlier ones
+  # (files the configuration wrote) would stay.
+  find "${root}" -exec touch -h -d "@${SOURCE_DATE_EPOCH}" {} +
   deb_file=${package}_${version}_$(dpkg --print-architecture).deb
   dpkg-deb --root-owner-group -Zxz --build "${root}" "${kit}/${deb_file}" >/dev/null
 }
