@@ -7,8 +7,9 @@
 # The reader's note, UTF-8 with a byte order mark and Windows' line ends,
 # as Notepad reads it.
 write_liesmich() {
-  KIT_BITS=$1
+  KIT_BITS=$1 KIT_PDF_WITH=", und das Buch selbst als PDF-Datei"
   if [ -n "${recommends}" ]; then
+    KIT_PDF_WITH=""
     KIT_PDF_HINT="Das Buch selbst gehört nicht dazu: Legen Sie seine PDF-Datei unter dem
 Namen „${pdf_name}“ neben quirel.exe. Sie finden sie bei
 den Herausgebern des Buchs (https://linuxcnc.org)."
@@ -16,7 +17,7 @@ den Herausgebern des Buchs (https://linuxcnc.org)."
     KIT_PDF_HINT="Lassen Sie die PDF-Datei „${pdf_name}“ neben quirel.exe liegen:
 Dort sucht Quirel das Buch."
   fi
-  export KIT_BITS KIT_PDF_HINT
+  export KIT_BITS KIT_PDF_WITH KIT_PDF_HINT
   { printf '\357\273\277'; packaging/fill packaging/LIESMICH.txt.in | sed 's/$/\r/'; } >"$2"
 }
 
