@@ -27,8 +27,9 @@ export_package_fields() {
   else
     KIT_RECOMMENDS=""
     KIT_PDF_NOTE="The package carries the book's PDF, ${pdf_name}."
+    # A blank separates a copyright file's patterns: '?' stands for it.
     KIT_PDF_FILES="
-Files: usr/share/doc/${package}/${pdf_name}
+Files: usr/share/doc/${package}/$(printf '%s' "${pdf_name}" | tr ' ' '?')
 Copyright: ${book_copyright}
 License: ${KIT_BOOK_LICENCE}
 "
@@ -79,7 +80,7 @@ make_deb() {
   (cd "${source}" &&
     dpkg-shlibdeps -Tdebian/substvars "debian/${package}/usr/bin/${package}" "debian/${package}/usr/bin/${package}-script" &&
     dpkg-gencontrol -Tdebian/substvars -p"${package}" -P"debian/${package}")
-  (cd "${root}" && find usr -type f | LC_ALL=C sort | xargs md5sum >DEBIAN/md5sums)
+  (cd "${root}" && find usr -type f -print0 | LC_ALL=C sort -z | xargs -0 md5sum >DEBIAN/md5sums)
   chmod 0644 "${root}/DEBIAN/md5sums" "${root}/DEBIAN/control"
   # dpkg-deb only clamps later dates to SOURCE_DATE_EPOCH: earlier ones
   # (files the configuration wrote) would stay.

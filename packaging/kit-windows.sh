@@ -1,8 +1,8 @@
 # Sourced by tools/make-kit: the Windows folders, zipped, and the web page.
 # A folder holds quirel.exe (one file: it needs no DLL), the book's PDF
-# beside it, where it looks first, and LIESMICH.txt for the reader. Every
-# file dated SOURCE_DATE_EPOCH and the entries sorted, so that the same
-# book and checkout give the same bytes.
+# beside it, where it looks first, and LIESMICH.txt for the reader; zipped
+# by packaging/zip-folder, every entry dated SOURCE_DATE_EPOCH and sorted,
+# so that the same book and checkout give the same bytes.
 
 # The reader's note, UTF-8 with a byte order mark and Windows' line ends,
 # as Notepad reads it.
@@ -21,16 +21,6 @@ Dort sucht Quirel das Buch."
   { printf '\357\273\277'; packaging/fill packaging/LIESMICH.txt.in | sed 's/$/\r/'; } >"$2"
 }
 
-# zip_sorted ZIP DIR: DIR (below its parent) as ZIP, every file dated
-# SOURCE_DATE_EPOCH, sorted, without the system's extra fields, names in
-# UTF-8.
-zip_sorted() {
-  rm -f "$1"
-  find "$2" -exec touch -h -d "@${SOURCE_DATE_EPOCH}" {} +
-  (cd "$(dirname "$2")" && find "$(basename "$2")" -type f | LC_ALL=C sort |
-    zip -X -D -9 -q -UN=UTF8 "$1" -@)
-}
-
 make_windows_zip() {
   bits=$1 triplet=$2
   echo "make-kit: the ${bits}-bit Windows folder" >&2
@@ -39,7 +29,8 @@ make_windows_zip() {
   "${triplet}-strip" -o "${folder}/quirel.exe" "${build}/mingw${bits}/src/app/quirel.exe"
   [ -n "${recommends}" ] || cp "${pdf}" "${folder}/${pdf_name}"
   write_liesmich "${bits}" "${folder}/LIESMICH.txt"
-  zip_sorted "${kit}/${package}_${version}_win${bits}.zip" "${folder}"
+  rm -f "${kit}/${package}_${version}_win${bits}.zip"
+  packaging/zip-folder "${kit}/${package}_${version}_win${bits}.zip" "${folder}"
 }
 
 make_web_page() {
