@@ -17,6 +17,7 @@ pdf=/usr/share/doc/${book}/$(sed -n 's/^pdf-file	//p' "${book_kit}/book/book.txt
 work=$(mktemp -d)
 purge() { dpkg --purge "${book}" quirel >/dev/null 2>&1 || true; }
 trap 'purge; rm -rf "${work}"' EXIT
+trap 'exit 1' INT TERM HUP
 purge
 
 passed=0 failed=0
