@@ -3,12 +3,15 @@
 // alone, so that it builds for Windows as well as on our own layer.
 //
 //   quirel-script [--index FILE] [--headings FILE] < script
+//   quirel-script --help | --version
 //
 // Exit status: 0 after the script, 1 when a data set is refused, 2 for a
 // script or usage error.
 #include <cstring>
+#include <string>
 
 #include "app/load_index_data.h"
+#include "app/program_options.h"
 #include "book/open_book.h"
 #include "dialog/search_dialog.h"
 #include "script/dialog_session.h"
@@ -33,6 +36,21 @@ void runScriptToItsEnd(HWND dialog, void*) {
   if (lastStep != ScriptStep::closed) EndDialog(dialog, 0);
 }
 
+const char scriptUsage[] = "[--index FILE] [--headings FILE] < SCRIPT";
+
+const ProgramAbout scriptProgram = {
+    installedScriptName, scriptUsage,
+    "Runs the search dialog without a window and replays a user's actions read from standard input, one\n"
+    "command a line: term N TEXT, pick N K, distance TEXT, open K, show, close. 'open K' double-clicks\n"
+    "result row K and prints the PDF and its page, starting no viewer.\n"
+    "\n"
+    "  --index FILE     search this word index instead of the built-in one\n"
+    "  --headings FILE  with this heading table\n"
+    "  --help           show this help and exit\n"
+    "  --version        show the version, the book and the licence, and exit\n"
+    "\n"
+    "Exit status: 0 after the script, 1 when a data set is refused, 2 for a script or usage error.\n"};
+
 struct Options {
   GivenDataSet index;
   GivenDataSet headings;
@@ -55,9 +73,10 @@ bool parseOptions(int argc, char** argv, Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (answerHelpOrVersion(scriptProgram, argc, argv) == 0) return 0;
   Options options;
   if (!parseOptions(argc, argv, options)) {
-    writeError("usage: quirel-script [--index FILE] [--headings FILE] < script\n");
+    writeError(std::string("usage: ") + installedScriptName + " " + scriptUsage + "\n");
     return 2;
   }
   HINSTANCE module = GetModuleHandleA(nullptr);

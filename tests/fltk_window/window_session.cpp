@@ -177,9 +177,11 @@ unsigned long findQuirelWindow(Display* display) {
     XClassHint hint{};
     XWindowAttributes attributes{};
     if (XGetClassHint(display, children[i], &hint)) {
-      // The class the desktop entry names (StartupWMClass).
-      bool ours = hint.res_name != nullptr && std::strcmp(hint.res_name, "quirel") == 0 &&
-                  hint.res_class != nullptr && std::strcmp(hint.res_class, "Quirel") == 0;
+      // The class the desktop entry names (StartupWMClass): quirel, or a
+      // book's own quirel-NAME (tools/make-kit), its class capitalised.
+      bool ours = hint.res_name != nullptr && hint.res_class != nullptr &&
+                  (std::strcmp(hint.res_name, "quirel") == 0 || std::strncmp(hint.res_name, "quirel-", 7) == 0) &&
+                  hint.res_class[0] == 'Q' && std::strcmp(hint.res_class + 1, hint.res_name + 1) == 0;
       XGetWindowAttributes(display, children[i], &attributes);
       if (ours && attributes.map_state == IsViewable) found = children[i];
       XFree(hint.res_name);
