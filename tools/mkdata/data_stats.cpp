@@ -69,7 +69,7 @@ void addEntry(WordFigures& f, const WordEntry* entry) {
   const unsigned char* key = entryBytes(entry);
   for (uint32_t i = 0; i < n; ++i) f.codes.insert(key[i]);
   f.firstCodes.insert(key[0]);
-  ++f.prefixGroups[key[0] * 64 + key[1]];
+  ++f.prefixGroups[bucketNumber(key[0], key[1])];
   addDisplayWord(f, displayWordOf(entry));
   f.pageCounts.push_back(count);
   f.pageNumbers += static_cast<std::size_t>(count);
@@ -133,7 +133,7 @@ std::string pagesRow(const WordFigures& f) {
 std::string wordIndexStats(const unsigned char* bytes, std::size_t size) {
   WordFigures f;
   const WordEntry* previous = nullptr;
-  for (const WordEntry* entry = bytes[0] == 0 ? nullptr : entryAt(bytes); entry != nullptr; entry = nextEntry(entry)) {
+  for (const WordEntry* entry = firstEntryOf(bytes); entry != nullptr; entry = nextEntry(entry)) {
     if (previous != nullptr && isPrefixOf(previous, entry)) ++f.prefixOfNext;
     addEntry(f, entry);
     previous = entry;
@@ -143,7 +143,7 @@ std::string wordIndexStats(const unsigned char* bytes, std::size_t size) {
   table += row("Length of the data set", number(size) + " bytes");
   table += row("Word entries", number(f.entries));
   table += row("Key length", keyLengthRow(f));
-  table += row("Key codes used", number(f.codes.size()) + " of 43; as first code, " +
+  table += row("Key codes used", number(f.codes.size()) + " of " + number(keyAlphabetSize) + "; as first code, " +
                                      number(f.firstCodes.size()) + " of them" + neverFirst(f.firstCodes));
   table += row("Display words", number(f.upper) + " begin with an upper-case letter, " + number(f.lower) +
                                     " with a lower-case letter, " + number(f.digit) + " with a digit; " +
@@ -189,8 +189,7 @@ void addHeading(HeadingFigures& f, const unsigned char* heading, std::size_t (&t
   if (level < 1 || level > 3) return;
   ++f.perLevel[level];
   f.longestOfLevel[level] = std::max(f.longestOfLevel[level], title.size());
-  trail[level] = title.size();
-  for (int deeper = level + 1; deeper <= 3; ++deeper) trail[deeper] = 0;
+  applyHeading(level, title.size(), trail[1], trail[2], trail[3]);
   f.longestTrail = std::max(f.longestTrail, trail[1] + trail[2] + trail[3]);
 }
 

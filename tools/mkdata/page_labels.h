@@ -19,7 +19,9 @@
 #include <utility>
 #include <vector>
 
-constexpr int lastDataPage = 1799;   // the data formats' last page
+#include "index/word_index.h"
+
+constexpr int lastDataPage = lastPage;   // the data formats' last page
 
 enum class LabelKind { arabic, roman, other };
 
