@@ -7,8 +7,21 @@
 # Without a window manager Wine waits about 2 s for one when a window closes,
 # unless its windows are unmanaged (Managed=N). Arial is not installed; Wine
 # stands in a metrically compatible font.
+#
+# Wine must start through its preloader, which reserves the addresses of
+# Windows' fixed structures before anything else is mapped. Without it the
+# kernel places the C library's heap at random in the gigabyte above the
+# loader, and when the heap covers the shared user data (0x7ffe0000, about one
+# start in 8,000) the process ends with status 1 before the program runs;
+# WINEDEBUG=-all hides the one line that says so.
+wine_preloader=/usr/lib/wine/wine64-preloader
 
 wine_session_start() {
+  if [ ! -x "${wine_preloader}" ]; then
+    echo "wine_session_start: ${wine_preloader} is missing; install wine64-preloader (tools/install-deps)" >&2
+    return 1
+  fi
+  unset WINELOADERNOEXEC  # it would make the loader skip the preloader
   wine_session=$(mktemp -d)
   # Xvfb picks a free display and writes its number once it accepts clients.
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"${wine_session}/display" \
