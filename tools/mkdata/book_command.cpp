@@ -1,7 +1,6 @@
 #include "book_command.h"
 
 #include <filesystem>
-#include <memory>
 #include <ostream>
 
 #include "book_description.h"
@@ -12,7 +11,6 @@
 #include "page_labels.h"
 #include "pdf_document.h"
 #include "pdf_words.h"
-#include "styled_words_reader.h"
 #include "producer/data_producer.h"
 #include "text_codec.h"
 #include "tsv_files.h"
@@ -184,19 +182,18 @@ bool choosePages(const PdfBook& book, const BookOptions& options, BookData& data
 // Where the headings come from: the outline; without one, the book's own
 // contents pages; failing those, its typography. The outline is made of
 // the latter two when they are used.
-const char* headingSource(PdfBook& book, StyledWordsReader* styled, const std::vector<int>& printedOf) {
-  const auto stopped = [styled] { if (styled != nullptr) styled->stop(); };
-  if (!book.outline.empty()) return stopped(), "the outline";
+const char* headingSource(PdfBook& book, const BookType* type, const std::vector<int>& printedOf) {
+  if (!book.outline.empty()) return "the outline";
   book.outline = contentsOutline(book.pages, printedOf);
-  if (!book.outline.empty()) return stopped(), "the contents pages";
-  if (styled == nullptr) return "nowhere: no outline, no contents pages";
-  book.outline = typographyOutline(styled->words(), printedOf);
+  if (!book.outline.empty()) return "the contents pages";
+  if (type == nullptr) return "nowhere: no outline, no contents pages";
+  book.outline = typographyOutline(*type, printedOf);
   return "the typography";
 }
 
 }  // namespace
 
-bool collectBookData(PdfBook& book, const BookOptions& options, StyledWordsReader* styled, BookData& data,
+bool collectBookData(PdfBook& book, const BookOptions& options, const BookType* type, BookData& data,
                      std::string& reason) {
   composeBookText(book);
   settleOutlinePages(book.outline, book.pages);
@@ -211,7 +208,7 @@ bool collectBookData(PdfBook& book, const BookOptions& options, StyledWordsReade
              "; is it the book's PDF, and do --printed-pages and --leave-out leave enough?";
     return false;
   }
-  const char* const source = headingSource(book, styled, data.printedOf);
+  const char* const source = headingSource(book, type, data.printedOf);
   const bool skipTop = options.parts == PartLevel::skip ||
                        (options.parts == PartLevel::detect && topLevelHoldsParts(book.outline, book.pages));
   data.headings = outlineHeadings(book.outline, skipTop, book.pages, data.printedOf, data.notes);
@@ -273,14 +270,6 @@ bool bookFiles(const PdfBook& book, const BookOptions& options, const BookData& 
 
 namespace {
 
-// A book without an outline may need its headings from its type, which
-// costs as much to read as its text: begun beside the work on the text,
-// once the file is known to be a readable PDF.
-std::unique_ptr<StyledWordsReader> typeReaderFor(const PdfBook& book, const std::string& path) {
-  if (!book.outline.empty()) return nullptr;
-  return std::make_unique<StyledWordsReader>(path);
-}
-
 bool writeBookFiles(const PdfBook& book, const BookOptions& options, const BookData& data, std::string& reason) {
   std::vector<OutputFile> files;
   return bookFiles(book, options, data, files, reason) && makeParents(options.outDir, reason) &&
@@ -296,14 +285,18 @@ int bookCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
     return 2;
   }
   PdfBook book;
+  // A book without an outline may need its headings from its type, read
+  // with its text.
+  BookType type;
+  const auto takeType = [&type](std::size_t page, const std::vector<PdfStyledWord>& words) {
+    addTypePage(page, words, type);
+  };
   BookData data;
   std::string reason;
-  std::unique_ptr<StyledWordsReader> styled;
-  const bool done = describable(options, reason) && readPdfBook(options.pdfPath, book, reason) &&
+  const bool done = describable(options, reason) && readPdfBook(options.pdfPath, takeType, book, reason) &&
                     (hasTextLayer(book) ||
                      (reason = options.pdfPath + ": the PDF has no text layer; run it through OCR first", false)) &&
-                    (styled = typeReaderFor(book, options.pdfPath), true) &&
-                    (collectBookData(book, options, styled.get(), data, reason) ||
+                    (collectBookData(book, options, &type, data, reason) ||
                      (reason = options.pdfPath + ": " + reason, false)) &&
                     writeBookFiles(book, options, data, reason);
   if (!done) {

@@ -1,0 +1,33 @@
+// A PDF's pages read through poppler's own objects (as pdf_catalog.h reads
+// its catalog), each page once: its text in the order it was set, as
+// poppler's raw-order text gives it (what `pdftotext -raw` prints), and,
+// from the same reading, its words with their boxes in that order. The
+// bindings would read the page twice for the two, once for its text and
+// once for its words' boxes.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "pdf_document.h"
+
+class PDFDoc;
+
+class PdfPageReader {
+ public:
+  // The bytes outlive the reader; a document poppler cannot open has no
+  // pages.
+  explicit PdfPageReader(const std::string& bytes);
+  ~PdfPageReader();
+  PdfPageReader(const PdfPageReader&) = delete;
+  PdfPageReader& operator=(const PdfPageReader&) = delete;
+
+  // Page `index` (0-based): its text (UTF-8, a line feed after each line,
+  // a form feed after the page) and its words; false when poppler cannot
+  // make the page.
+  bool read(int index, std::string& text, std::vector<PdfStyledWord>& words);
+
+ private:
+  std::unique_ptr<PDFDoc> document_;
+};
