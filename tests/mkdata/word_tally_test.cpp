@@ -8,7 +8,7 @@ namespace {
 // The tally as "display:pages" lines.
 std::string tallied(std::initializer_list<std::pair<const char*, int>> forms) {
   std::vector<ScannedWord> words;
-  for (const auto& [form, page] : forms) words.push_back({form, page, ""});
+  for (const auto& [form, page] : forms) words.push_back({form, page, words.size()});
   std::size_t dropped = 0;
   std::string result;
   for (const TalliedWord& word : tallyWords(words, dropped)) {

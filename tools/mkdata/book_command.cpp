@@ -15,6 +15,7 @@
 #include "text_codec.h"
 #include "tsv_files.h"
 #include "typography_headings.h"
+#include "word_scanner.h"
 #include "word_tally.h"
 
 const char bookUsage[] =
@@ -148,7 +149,7 @@ void completeReference(BookReference& reference, const PdfMetadata& metadata) {
 // Every rule reads the text as a reader does: composed characters.
 void composeBookText(PdfBook& book) {
   for (PdfPage& page : book.pages) {
-    for (std::u32string& line : page.lines) line = composed(line);
+    for (std::u32string& line : page.lines) compose(line);
   }
   for (PdfOutlineEntry& entry : book.outline) entry.title = composedUtf8(entry.title);
   for (std::string* field : {&book.metadata.title, &book.metadata.author, &book.metadata.subject,
@@ -198,10 +199,14 @@ bool collectBookData(PdfBook& book, const BookOptions& options, const BookType* 
   composeBookText(book);
   settleOutlinePages(book.outline, book.pages);
   if (!choosePages(book, options, data, reason)) return false;
-  const BodyText body = bodyText(book.pages, data.printedOf);
+  // The body's lines go to the scanner and its words to the tally as they
+  // come: neither the lines nor the words are kept.
+  WordTally tally;
+  WordScanner scanner(tally);
+  const BodyText body = bodyText(book.pages, data.printedOf, [&scanner](const BookLine& line) { scanner.line(line); });
+  scanner.end();
   std::size_t dropped = 0;
-  const std::vector<ScannedWord> scanned = scanWords(body.lines);
-  data.words = tallyWords(scanned, dropped);
+  data.words = tally.tallied(dropped);
   if (data.words.size() < fewestDistinctWords) {
     reason = "only " + std::to_string(data.words.size()) + " distinct words, fewer than " +
              std::to_string(fewestDistinctWords) +
@@ -214,7 +219,7 @@ bool collectBookData(PdfBook& book, const BookOptions& options, const BookType* 
   data.headings = outlineHeadings(book.outline, skipTop, book.pages, data.printedOf, data.notes);
   data.report += ", " + std::to_string(body.contentsPages) + " contents pages found by their dot leaders; " +
                  std::to_string(body.edgeLinesDropped) + " running heads and footers; words scanned " +
-                 std::to_string(scanned.size()) + ", entries " + std::to_string(data.words.size()) +
+                 std::to_string(scanner.wordsScanned()) + ", entries " + std::to_string(data.words.size()) +
                  ", headings " + std::to_string(data.headings.size()) + " from " + source +
                  (skipTop ? " (top outline level skipped as parts)" : "");
   return true;
@@ -248,9 +253,10 @@ bool makeParents(const std::string& outDir, std::string& reason) {
 
 }  // namespace
 
-bool bookFiles(const PdfBook& book, const BookOptions& options, const BookData& data,
-               std::vector<OutputFile>& files, std::string& reason) {
+bool bookFiles(const PdfBook& book, const BookOptions& options, BookData& data, std::vector<OutputFile>& files,
+               std::string& reason) {
   const std::string words = wordsTsv(data.words);
+  std::vector<TalliedWord>().swap(data.words);
   const std::string headings = headingsTsv(data.headings);
   std::string wordIndex, headingTable;
   if (!packLists(words, headings, wordIndex, headingTable, reason)) return false;
@@ -270,7 +276,10 @@ bool bookFiles(const PdfBook& book, const BookOptions& options, const BookData& 
 
 namespace {
 
-bool writeBookFiles(const PdfBook& book, const BookOptions& options, const BookData& data, std::string& reason) {
+// The pages' text has given all it holds: it is let go before the data
+// sets are packed, the step that needs the most memory.
+bool writeBookFiles(PdfBook& book, const BookOptions& options, BookData& data, std::string& reason) {
+  std::vector<PdfPage>().swap(book.pages);
   std::vector<OutputFile> files;
   return bookFiles(book, options, data, files, reason) && makeParents(options.outDir, reason) &&
          replaceDirectory(options.outDir, files, reason);

@@ -47,6 +47,7 @@ bool collectBookData(PdfBook& book, const BookOptions& options, const BookType* 
                      std::string& reason);
 
 // The files of OUT_DIR, named within it; false with a reason when the lists
-// break a data-set rule.
-bool bookFiles(const PdfBook& book, const BookOptions& options, const BookData& data,
-               std::vector<OutputFile>& files, std::string& reason);
+// break a data-set rule. The words are let go once listed, before the
+// packing, which needs the memory.
+bool bookFiles(const PdfBook& book, const BookOptions& options, BookData& data, std::vector<OutputFile>& files,
+               std::string& reason);

@@ -100,9 +100,9 @@ std::size_t charactersOf(const PdfPage& page) {
   return characters;
 }
 
-PdfPage pageOf(PdfPageReader& reader, int index, const StyledWordsTaker& takeStyledWords, PdfDamage& damage) {
-  std::string text;
-  std::vector<PdfStyledWord> words;
+// text and words: buffers that serve one page after the other.
+PdfPage pageOf(PdfPageReader& reader, int index, const StyledWordsTaker& takeStyledWords, std::string& text,
+               std::vector<PdfStyledWord>& words, PdfDamage& damage) {
   if (!reader.read(index, text, words)) {
     ++damage.pagesUnread;
     return {"", {}, true};
@@ -124,8 +124,10 @@ PdfMetadata metadataOf(const poppler::document& document) {
 bool readPages(int pageCount, PdfPageReader& reader, const StyledWordsTaker& takeStyledWords, const std::string& path,
                PdfBook& book, std::string& reason) {
   std::size_t characters = 0;
+  std::string text;
+  std::vector<PdfStyledWord> words;
   for (int i = 0; i < pageCount; ++i) {
-    book.pages.push_back(pageOf(reader, i, takeStyledWords, book.damage));
+    book.pages.push_back(pageOf(reader, i, takeStyledWords, text, words, book.damage));
     characters += charactersOf(book.pages.back());
     if (characters > mostBookCharacters) {
       reason = path + ": the PDF holds more than " + std::to_string(mostBookCharacters) +

@@ -27,18 +27,22 @@ bool charactersOf(const TextWord& word, std::u32string& text) {
 }
 
 // The boxes' heights, not their fonts' sizes: the heights tell the type's
-// size as well, and cost nothing more to read.
-std::vector<PdfStyledWord> wordsOf(TextOutputDev& device) {
-  std::vector<PdfStyledWord> words;
+// size as well, and cost nothing more to read. The words' buffers serve
+// one page after the other.
+void readWords(TextOutputDev& device, std::vector<PdfStyledWord>& words) {
   const std::unique_ptr<TextWordList> list = device.makeWordList();
-  std::u32string text;
+  std::size_t count = 0;
   for (int i = 0; list && i < list->getLength(); ++i) {
     const TextWord& word = *list->get(i);
+    if (count == words.size()) words.emplace_back();
+    PdfStyledWord& styled = words[count];
     double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
     word.getBBox(&xMin, &yMin, &xMax, &yMax);
-    if (charactersOf(word, text)) words.push_back({text, yMax - yMin, yMin});
+    styled.size = yMax - yMin;
+    styled.top = yMin;
+    if (charactersOf(word, styled.text)) ++count;
   }
-  return words;
+  words.resize(count);
 }
 
 }  // namespace
@@ -53,13 +57,12 @@ PdfPageReader::~PdfPageReader() = default;
 bool PdfPageReader::read(int index, std::string& text, std::vector<PdfStyledWord>& words) {
   assert(index >= 0);
   text.clear();
-  words.clear();
   if (!document_->isOk() || index >= document_->getNumPages() || document_->getCatalog()->getPage(index + 1) == nullptr)
-    return false;
+    return words.clear(), false;
   // In the order the text was set, as at 72 dpi unrotated within the crop
   // box: what the bindings' raw-order text reads.
   TextOutputDev device(appendText, &text, false, 0, true, false);
   document_->displayPage(&device, index + 1, 72, 72, 0, false, true, false);
-  words = wordsOf(device);
+  readWords(device, words);
   return true;
 }

@@ -24,8 +24,8 @@ class PdfPageReader {
   PdfPageReader& operator=(const PdfPageReader&) = delete;
 
   // Page `index` (0-based): its text (UTF-8, a line feed after each line,
-  // a form feed after the page) and its words; false when poppler cannot
-  // make the page.
+  // a form feed after the page) and its words, in buffers that may serve
+  // page after page; false when poppler cannot make the page.
   bool read(int index, std::string& text, std::vector<PdfStyledWord>& words);
 
  private:

@@ -17,16 +17,31 @@ constexpr int deepestLevel = 3;
 
 double halfPoints(double size) { return std::round(size * 2) / 2; }
 
+// A line as its words are gathered: its text, blank-separated, is kept only
+// while it is short enough for a heading.
+struct GatheredLine {
+  TypeLine line;
+  std::size_t letters = 0;   // of its whole text
+  std::size_t blanks = 0;
+};
+
+bool fewWords(const GatheredLine& gathered) { return gathered.blanks + 1 <= wordsInAHeading; }
+
+void addWord(const PdfStyledWord& word, GatheredLine& gathered) {
+  const std::size_t blank = gathered.letters != 0 ? 1 : 0;
+  gathered.letters += blank + word.text.size();
+  gathered.blanks += blank + static_cast<std::size_t>(std::count(word.text.begin(), word.text.end(), U' '));
+  if (fewWords(gathered)) gathered.line.text.append(blank, U' ').append(word.text);
+  gathered.line.size = std::min(gathered.line.size, halfPoints(word.size));
+}
+
 // A page's words gathered into lines: words that stand at one height.
-std::vector<TypeLine> linesOf(const std::vector<PdfStyledWord>& words, std::size_t pdfPage) {
-  std::vector<TypeLine> lines;
+std::vector<GatheredLine> linesOf(const std::vector<PdfStyledWord>& words, std::size_t pdfPage) {
+  std::vector<GatheredLine> lines;
   for (const PdfStyledWord& word : words) {
-    const bool sameLine = !lines.empty() && std::fabs(lines.back().top - word.top) < 1;
-    if (!sameLine) lines.push_back({pdfPage, U"", halfPoints(word.size), word.top});
-    TypeLine& line = lines.back();
-    if (!line.text.empty()) line.text += U' ';
-    line.text += word.text;
-    line.size = std::min(line.size, halfPoints(word.size));
+    const bool sameLine = !lines.empty() && std::fabs(lines.back().line.top - word.top) < 1;
+    if (!sameLine) lines.push_back({{pdfPage, U"", halfPoints(word.size), word.top}});
+    addWord(word, lines.back());
   }
   return lines;
 }
@@ -53,10 +68,6 @@ bool hasAWord(const std::u32string& text) {
   return false;
 }
 
-std::size_t wordCount(const std::u32string& text) {
-  return 1 + static_cast<std::size_t>(std::count(text.begin(), text.end(), U' '));
-}
-
 // The line with its digits masked, to find those that come back.
 std::u32string shape(const std::u32string& text) {
   std::u32string masked;
@@ -75,10 +86,6 @@ std::set<std::pair<std::u32string, double>> recurringLines(const std::vector<Typ
   }
   return recurring;
 }
-
-// Whether a line could be a heading by its words alone: it holds a word
-// and not many. Lines that share a shape are alike in this.
-bool mayBeHeading(const std::u32string& text) { return hasAWord(text) && wordCount(text) <= wordsInAHeading; }
 
 // The heading lines: larger than the body, on indexed pages, with a word,
 // short, not recurring; one wrapped over lines joined.
@@ -105,10 +112,12 @@ std::vector<TypeLine> headingLines(const BookType& type, const std::vector<int>&
 
 }  // namespace
 
+// Only a line that holds a word and not many can be a heading; lines that
+// share a shape are alike in this, so none that comes back is missed.
 void addTypePage(std::size_t pdfPage, const std::vector<PdfStyledWord>& words, BookType& type) {
-  for (TypeLine& line : linesOf(words, pdfPage)) {
-    type.lettersBySize[line.size] += line.text.size();
-    if (mayBeHeading(line.text)) type.lines.push_back(std::move(line));
+  for (GatheredLine& gathered : linesOf(words, pdfPage)) {
+    type.lettersBySize[gathered.line.size] += gathered.letters;
+    if (fewWords(gathered) && hasAWord(gathered.line.text)) type.lines.push_back(std::move(gathered.line));
   }
 }
 
