@@ -1,6 +1,7 @@
 #include "pdf_page_reader.h"
 
 #include <Catalog.h>
+#include <GlobalParams.h>
 #include <PDFDoc.h>
 #include <Stream.h>
 #include <TextOutputDev.h>
@@ -47,10 +48,11 @@ void readWords(TextOutputDev& device, std::vector<PdfStyledWord>& words) {
 
 }  // namespace
 
-PdfPageReader::PdfPageReader(const std::string& bytes)
-    // The stream only points into the bytes.
-    : document_(std::make_unique<PDFDoc>(
-          new MemStream(bytes.data(), 0, static_cast<Goffset>(bytes.size()), Object(objNull)))) {}
+PdfPageReader::PdfPageReader(const std::string& bytes) {
+  assert(globalParams);
+  // The stream only points into the bytes.
+  document_ = std::make_unique<PDFDoc>(new MemStream(bytes.data(), 0, static_cast<Goffset>(bytes.size()), Object(objNull)));
+}
 
 PdfPageReader::~PdfPageReader() = default;
 

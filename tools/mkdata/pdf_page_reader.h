@@ -17,7 +17,8 @@ class PDFDoc;
 class PdfPageReader {
  public:
   // The bytes outlive the reader; a document poppler cannot open has no
-  // pages.
+  // pages. Poppler's global parameters must be set up: a document of its
+  // bindings is open.
   explicit PdfPageReader(const std::string& bytes);
   ~PdfPageReader();
   PdfPageReader(const PdfPageReader&) = delete;
