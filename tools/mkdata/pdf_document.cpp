@@ -29,7 +29,7 @@ std::string utf8Of(const poppler::ustring& text, std::size_t longest) {
   return cutUtf8({bytes.begin(), bytes.end()}, longest);
 }
 
-// Poppler's messages, from both documents' threads: counted, the first
+// Poppler's messages, from every document's thread: counted, the first
 // kept for the report.
 class PopplerMessages {
  public:
@@ -138,8 +138,8 @@ bool readPages(int pageCount, PdfPageReader& reader, const StyledWordsTaker& tak
   return true;
 }
 
-// The pages are read through a document of their own, whose opening says
-// again what the first document's said.
+// The pages are read through a document of their own, whose opening and
+// count of pages say again what the first document's said.
 std::unique_ptr<PdfPageReader> pageReaderOf(const std::string& bytes) {
   const PopplerMessages::NotHeardHere opened;
   return std::make_unique<PdfPageReader>(bytes);

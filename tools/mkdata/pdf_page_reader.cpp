@@ -52,6 +52,7 @@ PdfPageReader::PdfPageReader(const std::string& bytes) {
   assert(globalParams);
   // The stream only points into the bytes.
   document_ = std::make_unique<PDFDoc>(new MemStream(bytes.data(), 0, static_cast<Goffset>(bytes.size()), Object(objNull)));
+  if (document_->isOk()) pageCount_ = document_->getNumPages();
 }
 
 PdfPageReader::~PdfPageReader() = default;
@@ -59,8 +60,7 @@ PdfPageReader::~PdfPageReader() = default;
 bool PdfPageReader::read(int index, std::string& text, std::vector<PdfStyledWord>& words) {
   assert(index >= 0);
   text.clear();
-  if (!document_->isOk() || index >= document_->getNumPages() || document_->getCatalog()->getPage(index + 1) == nullptr)
-    return words.clear(), false;
+  if (index >= pageCount_ || document_->getCatalog()->getPage(index + 1) == nullptr) return words.clear(), false;
   // In the order the text was set, as at 72 dpi unrotated within the crop
   // box: what the bindings' raw-order text reads.
   TextOutputDev device(appendText, &text, false, 0, true, false);

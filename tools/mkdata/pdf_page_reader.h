@@ -17,8 +17,9 @@ class PDFDoc;
 class PdfPageReader {
  public:
   // The bytes outlive the reader; a document poppler cannot open has no
-  // pages. Poppler's global parameters must be set up: a document of its
-  // bindings is open.
+  // pages. The file is opened and its pages counted here, all that poppler
+  // has to say on that said here. Poppler's global parameters must be set
+  // up: a document of its bindings is open.
   explicit PdfPageReader(const std::string& bytes);
   ~PdfPageReader();
   PdfPageReader(const PdfPageReader&) = delete;
@@ -31,4 +32,5 @@ class PdfPageReader {
 
  private:
   std::unique_ptr<PDFDoc> document_;
+  int pageCount_ = 0;
 };
