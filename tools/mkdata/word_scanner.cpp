@@ -184,10 +184,17 @@ class WordScanner::Lines {
     std::string word = stripped(run.chars);
     if (word.empty()) return;
     const ScannedWord scanned{std::move(word), run.page, scanned_++};
-    if (run.droppedHyphens.empty()) return sink_.take(scanned);
+    const std::string hyphenated = run.droppedHyphens.empty() ? "" : withHyphens(run);
+    if (hyphenated.empty()) return sink_.take(scanned);
+    divided_.push_back({scanned, hyphenated});
+  }
+
+  // The run's word with its line-end hyphens put back; empty when that form
+  // is too long to be indexed, and then the word counts as unbroken.
+  static std::string withHyphens(const Run& run) {
     std::u32string chars = run.chars;
     for (auto at = run.droppedHyphens.rbegin(); at != run.droppedHyphens.rend(); ++at) chars.insert(*at, 1, U'-');
-    divided_.push_back({scanned, stripped(chars)});
+    return stripped(chars);
   }
 
   // The word without its leading and trailing marks; empty when it is too
