@@ -127,7 +127,9 @@ bool droppedAsRunningLine(const EdgeCase& c) {
     pages.push_back(page);
     printedOf.push_back(p);
   }
-  return bodyText(pages, printedOf).lines.size() == 60;
+  std::size_t lines = 0;
+  bodyText(pages, printedOf, [&lines](const BookLine&) { ++lines; });
+  return lines == 60;
 }
 
 // A word divided at the foot of a page, its rest on the next page after a

@@ -8,7 +8,7 @@ namespace {
 // The tally as "display:pages" lines.
 std::string tallied(std::initializer_list<std::pair<const char*, int>> forms) {
   std::vector<ScannedWord> words;
-  for (const auto& [form, page] : forms) words.push_back({form, page, ""});
+  for (const auto& [form, page] : forms) words.push_back({form, page, words.size()});
   std::size_t dropped = 0;
   std::string result;
   for (const TalliedWord& word : tallyWords(words, dropped)) {
@@ -27,6 +27,41 @@ TEST(WordTally, DisplayWordIsTheFormSeenMostOften) {
 TEST(WordTally, ATieGoesToTheFormThatComesFirstInTheBook) {
   EXPECT_EQ(tallied({{"Welle", 9}, {"welle", 2}}), "Welle:2,9 ");
   EXPECT_EQ(tallied({{"GUI", 1}, {"Gui", 1}, {"Gui", 2}, {"GUI", 3}}), "GUI:1,2,3 ");
+}
+
+// A word joined at a line-end hyphen reaches the tally after the book's
+// last word, yet a tie still goes to the form that comes first.
+TEST(WordTally, ADividedWordCountsWhereItStandsInTheBook) {
+  WordTally tally;
+  WordScanner scanner(tally);
+  for (const BookLine& line : std::vector<BookLine>{{1, U"die Konfigura-"}, {1, U"tion"}, {2, U"KONFIGURATION"}})
+    scanner.line(line);
+  scanner.end();
+  std::size_t dropped = 0;
+  const std::vector<TalliedWord> words = tally.tallied(dropped);
+  ASSERT_EQ(words.size(), 2u);
+  EXPECT_EQ(words[1].displayWord, "Konfiguration");
+  EXPECT_EQ(words[1].pages, (std::vector<int>{1, 2}));
+}
+
+// Thousands of forms, each on a page of its own, and one on every page: the
+// table of forms grows many times over and loses none.
+TEST(WordTally, ThousandsOfFormsKeepTheirOwnPages) {
+  std::vector<ScannedWord> words;
+  for (int page = 1; page <= 5000; ++page) {
+    words.push_back({"Wort" + std::to_string(page), page, words.size()});
+    words.push_back({"und", page, words.size()});
+  }
+  std::size_t dropped = 0;
+  const std::vector<TalliedWord> tallied = tallyWords(words, dropped);
+  ASSERT_EQ(tallied.size(), 5001u);
+  for (const TalliedWord& word : tallied) {
+    if (word.displayWord == "und") {
+      EXPECT_EQ(word.pages.size(), 5000u);
+    } else {
+      EXPECT_EQ(word.pages, std::vector<int>{std::stoi(word.displayWord.substr(4))}) << word.displayWord;
+    }
+  }
 }
 
 TEST(WordTally, EntriesStandInKeyOrderWithPagesAscendingOnce) {

@@ -1,7 +1,6 @@
 #include "book_command.h"
 
 #include <filesystem>
-#include <memory>
 #include <ostream>
 
 #include "book_description.h"
@@ -12,11 +11,11 @@
 #include "page_labels.h"
 #include "pdf_document.h"
 #include "pdf_words.h"
-#include "styled_words_reader.h"
 #include "producer/data_producer.h"
 #include "text_codec.h"
 #include "tsv_files.h"
 #include "typography_headings.h"
+#include "word_scanner.h"
 #include "word_tally.h"
 
 const char bookUsage[] =
@@ -150,7 +149,7 @@ void completeReference(BookReference& reference, const PdfMetadata& metadata) {
 // Every rule reads the text as a reader does: composed characters.
 void composeBookText(PdfBook& book) {
   for (PdfPage& page : book.pages) {
-    for (std::u32string& line : page.lines) line = composed(line);
+    for (std::u32string& line : page.lines) compose(line);
   }
   for (PdfOutlineEntry& entry : book.outline) entry.title = composedUtf8(entry.title);
   for (std::string* field : {&book.metadata.title, &book.metadata.author, &book.metadata.subject,
@@ -184,40 +183,43 @@ bool choosePages(const PdfBook& book, const BookOptions& options, BookData& data
 // Where the headings come from: the outline; without one, the book's own
 // contents pages; failing those, its typography. The outline is made of
 // the latter two when they are used.
-const char* headingSource(PdfBook& book, StyledWordsReader* styled, const std::vector<int>& printedOf) {
-  const auto stopped = [styled] { if (styled != nullptr) styled->stop(); };
-  if (!book.outline.empty()) return stopped(), "the outline";
+const char* headingSource(PdfBook& book, const BookType* type, const std::vector<int>& printedOf) {
+  if (!book.outline.empty()) return "the outline";
   book.outline = contentsOutline(book.pages, printedOf);
-  if (!book.outline.empty()) return stopped(), "the contents pages";
-  if (styled == nullptr) return "nowhere: no outline, no contents pages";
-  book.outline = typographyOutline(styled->words(), printedOf);
+  if (!book.outline.empty()) return "the contents pages";
+  if (type == nullptr) return "nowhere: no outline, no contents pages";
+  book.outline = typographyOutline(*type, printedOf);
   return "the typography";
 }
 
 }  // namespace
 
-bool collectBookData(PdfBook& book, const BookOptions& options, StyledWordsReader* styled, BookData& data,
+bool collectBookData(PdfBook& book, const BookOptions& options, const BookType* type, BookData& data,
                      std::string& reason) {
   composeBookText(book);
   settleOutlinePages(book.outline, book.pages);
   if (!choosePages(book, options, data, reason)) return false;
-  const BodyText body = bodyText(book.pages, data.printedOf);
+  // The body's lines go to the scanner and its words to the tally as they
+  // come: neither the lines nor the words are kept.
+  WordTally tally;
+  WordScanner scanner(tally);
+  const BodyText body = bodyText(book.pages, data.printedOf, [&scanner](const BookLine& line) { scanner.line(line); });
+  scanner.end();
   std::size_t dropped = 0;
-  const std::vector<ScannedWord> scanned = scanWords(body.lines);
-  data.words = tallyWords(scanned, dropped);
+  data.words = tally.tallied(dropped);
   if (data.words.size() < fewestDistinctWords) {
     reason = "only " + std::to_string(data.words.size()) + " distinct words, fewer than " +
              std::to_string(fewestDistinctWords) +
              "; is it the book's PDF, and do --printed-pages and --leave-out leave enough?";
     return false;
   }
-  const char* const source = headingSource(book, styled, data.printedOf);
+  const char* const source = headingSource(book, type, data.printedOf);
   const bool skipTop = options.parts == PartLevel::skip ||
                        (options.parts == PartLevel::detect && topLevelHoldsParts(book.outline, book.pages));
   data.headings = outlineHeadings(book.outline, skipTop, book.pages, data.printedOf, data.notes);
   data.report += ", " + std::to_string(body.contentsPages) + " contents pages found by their dot leaders; " +
                  std::to_string(body.edgeLinesDropped) + " running heads and footers; words scanned " +
-                 std::to_string(scanned.size()) + ", entries " + std::to_string(data.words.size()) +
+                 std::to_string(scanner.wordsScanned()) + ", entries " + std::to_string(data.words.size()) +
                  ", headings " + std::to_string(data.headings.size()) + " from " + source +
                  (skipTop ? " (top outline level skipped as parts)" : "");
   return true;
@@ -251,9 +253,10 @@ bool makeParents(const std::string& outDir, std::string& reason) {
 
 }  // namespace
 
-bool bookFiles(const PdfBook& book, const BookOptions& options, const BookData& data,
-               std::vector<OutputFile>& files, std::string& reason) {
+bool bookFiles(const PdfBook& book, const BookOptions& options, BookData& data, std::vector<OutputFile>& files,
+               std::string& reason) {
   const std::string words = wordsTsv(data.words);
+  std::vector<TalliedWord>().swap(data.words);
   const std::string headings = headingsTsv(data.headings);
   std::string wordIndex, headingTable;
   if (!packLists(words, headings, wordIndex, headingTable, reason)) return false;
@@ -273,15 +276,10 @@ bool bookFiles(const PdfBook& book, const BookOptions& options, const BookData& 
 
 namespace {
 
-// A book without an outline may need its headings from its type, which
-// costs as much to read as its text: begun beside the work on the text,
-// once the file is known to be a readable PDF.
-std::unique_ptr<StyledWordsReader> typeReaderFor(const PdfBook& book, const std::string& path) {
-  if (!book.outline.empty()) return nullptr;
-  return std::make_unique<StyledWordsReader>(path);
-}
-
-bool writeBookFiles(const PdfBook& book, const BookOptions& options, const BookData& data, std::string& reason) {
+// The pages' text has given all it holds: it is let go before the data
+// sets are packed, the step that needs the most memory.
+bool writeBookFiles(PdfBook& book, const BookOptions& options, BookData& data, std::string& reason) {
+  std::vector<PdfPage>().swap(book.pages);
   std::vector<OutputFile> files;
   return bookFiles(book, options, data, files, reason) && makeParents(options.outDir, reason) &&
          replaceDirectory(options.outDir, files, reason);
@@ -296,14 +294,18 @@ int bookCommand(const Arguments& a, std::ostream& out, std::ostream& err) {
     return 2;
   }
   PdfBook book;
+  // A book without an outline may need its headings from its type, read
+  // with its text.
+  BookType type;
+  const auto takeType = [&type](std::size_t page, const std::vector<PdfStyledWord>& words) {
+    addTypePage(page, words, type);
+  };
   BookData data;
   std::string reason;
-  std::unique_ptr<StyledWordsReader> styled;
-  const bool done = describable(options, reason) && readPdfBook(options.pdfPath, book, reason) &&
+  const bool done = describable(options, reason) && readPdfBook(options.pdfPath, takeType, book, reason) &&
                     (hasTextLayer(book) ||
                      (reason = options.pdfPath + ": the PDF has no text layer; run it through OCR first", false)) &&
-                    (styled = typeReaderFor(book, options.pdfPath), true) &&
-                    (collectBookData(book, options, styled.get(), data, reason) ||
+                    (collectBookData(book, options, &type, data, reason) ||
                      (reason = options.pdfPath + ": " + reason, false)) &&
                     writeBookFiles(book, options, data, reason);
   if (!done) {

@@ -40,13 +40,14 @@ struct BookData {
 
 // The printed pages, words and headings of a book read from its PDF; false
 // with a reason when the book is refused.
-class StyledWordsReader;
-// styled: the type of the book's words, for headings where the outline and
-// the contents pages give none; may be null.
-bool collectBookData(PdfBook& book, const BookOptions& options, StyledWordsReader* styled, BookData& data,
+struct BookType;
+// type: what the book's type tells, for headings where the outline and the
+// contents pages give none; may be null.
+bool collectBookData(PdfBook& book, const BookOptions& options, const BookType* type, BookData& data,
                      std::string& reason);
 
 // The files of OUT_DIR, named within it; false with a reason when the lists
-// break a data-set rule.
-bool bookFiles(const PdfBook& book, const BookOptions& options, const BookData& data,
-               std::vector<OutputFile>& files, std::string& reason);
+// break a data-set rule. The words are let go once listed, before the
+// packing, which needs the memory.
+bool bookFiles(const PdfBook& book, const BookOptions& options, BookData& data, std::vector<OutputFile>& files,
+               std::string& reason);

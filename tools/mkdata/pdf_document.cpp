@@ -3,8 +3,6 @@
 #include <nettle/sha2.h>
 #include <poppler-document.h>
 #include <poppler-global.h>
-#include <poppler-page.h>
-#include <poppler-toc.h>
 
 #include <limits>
 #include <memory>
@@ -14,8 +12,8 @@
 #include "file_output.h"
 #include "page_labels.h"
 #include "pdf_catalog.h"
+#include "pdf_page_reader.h"
 #include "platform/win32/cp1252.h"
-#include "text_codec.h"
 
 namespace {
 
@@ -31,7 +29,7 @@ std::string utf8Of(const poppler::ustring& text, std::size_t longest) {
   return cutUtf8({bytes.begin(), bytes.end()}, longest);
 }
 
-// Poppler's messages, from both documents' threads: counted, the first
+// Poppler's messages, from every document's thread: counted, the first
 // kept for the report.
 class PopplerMessages {
  public:
@@ -39,6 +37,16 @@ class PopplerMessages {
   ~PopplerMessages() { poppler::set_debug_error_function(ignore, nullptr); }
   PopplerMessages(const PopplerMessages&) = delete;
   PopplerMessages& operator=(const PopplerMessages&) = delete;
+
+  // A second opening of the same bytes in this thread says again what the
+  // first said: not counted twice.
+  class NotHeardHere {
+   public:
+    NotHeardHere() { notHeard_ = true; }
+    ~NotHeardHere() { notHeard_ = false; }
+    NotHeardHere(const NotHeardHere&) = delete;
+    NotHeardHere& operator=(const NotHeardHere&) = delete;
+  };
 
   void into(PdfDamage& damage) {
     std::lock_guard<std::mutex> hold(mutex_);
@@ -48,6 +56,7 @@ class PopplerMessages {
 
  private:
   static void take(const std::string& message, void* closure) {
+    if (notHeard_) return;
     auto* self = static_cast<PopplerMessages*>(closure);
     std::lock_guard<std::mutex> hold(self->mutex_);
     if (self->count_++ != 0) return;
@@ -55,10 +64,13 @@ class PopplerMessages {
   }
   static void ignore(const std::string&, void*) {}
 
+  static thread_local bool notHeard_;
   std::mutex mutex_;
   std::size_t count_ = 0;
   std::string first_;
 };
+
+thread_local bool PopplerMessages::notHeard_ = false;
 
 // Poppler hands out whatever the file's text layer holds: a malformed
 // sequence is dropped, and text beyond mostPageCharacters is cut.
@@ -88,15 +100,16 @@ std::size_t charactersOf(const PdfPage& page) {
   return characters;
 }
 
-PdfPage pageOf(const poppler::document& document, int index, PdfDamage& damage) {
-  std::unique_ptr<poppler::page> page(document.create_page(index));
-  if (!page) {
+// text and words: buffers that serve one page after the other.
+PdfPage pageOf(PdfPageReader& reader, int index, const StyledWordsTaker& takeStyledWords, std::string& text,
+               std::vector<PdfStyledWord>& words, PdfDamage& damage) {
+  if (!reader.read(index, text, words)) {
     ++damage.pagesUnread;
     return {"", {}, true};
   }
+  takeStyledWords(static_cast<std::size_t>(index), words);
   bool cut = false;
-  PdfPage read{"", linesOf(utf8Of(page->text(poppler::rectf(), poppler::page::raw_order_layout), std::string::npos), cut),
-               false};
+  PdfPage read{"", linesOf(text, cut), false};
   damage.pagesCut += cut ? 1 : 0;
   return read;
 }
@@ -108,10 +121,13 @@ PdfMetadata metadataOf(const poppler::document& document) {
 }
 
 // Every page's text, until the book's text runs beyond any book's.
-bool readPages(const poppler::document& document, const std::string& path, PdfBook& book, std::string& reason) {
+bool readPages(int pageCount, PdfPageReader& reader, const StyledWordsTaker& takeStyledWords, const std::string& path,
+               PdfBook& book, std::string& reason) {
   std::size_t characters = 0;
-  for (int i = 0; i < document.pages(); ++i) {
-    book.pages.push_back(pageOf(document, i, book.damage));
+  std::string text;
+  std::vector<PdfStyledWord> words;
+  for (int i = 0; i < pageCount; ++i) {
+    book.pages.push_back(pageOf(reader, i, takeStyledWords, text, words, book.damage));
     characters += charactersOf(book.pages.back());
     if (characters > mostBookCharacters) {
       reason = path + ": the PDF holds more than " + std::to_string(mostBookCharacters) +
@@ -122,6 +138,13 @@ bool readPages(const poppler::document& document, const std::string& path, PdfBo
   return true;
 }
 
+// The pages are read through a document of their own, whose opening and
+// count of pages say again what the first document's said.
+std::unique_ptr<PdfPageReader> pageReaderOf(const std::string& bytes) {
+  const PopplerMessages::NotHeardHere opened;
+  return std::make_unique<PdfPageReader>(bytes);
+}
+
 // A page tree may count pages it does not hold; those after the last page
 // that could be read are no pages of the book.
 void dropMissingEnd(std::vector<PdfPage>& pages) {
@@ -130,7 +153,8 @@ void dropMissingEnd(std::vector<PdfPage>& pages) {
 
 }  // namespace
 
-bool readPdfBook(const std::string& path, PdfBook& book, std::string& reason) {
+bool readPdfBook(const std::string& path, const StyledWordsTaker& takeStyledWords, PdfBook& book,
+                 std::string& reason) {
   std::string bytes;
   if (!readWholeFile(path, bytes, reason)) return false;
   if (!looksLikePdf(bytes)) return reason = path + ": not a PDF file", false;
@@ -151,7 +175,8 @@ bool readPdfBook(const std::string& path, PdfBook& book, std::string& reason) {
     book.sha256 = sha256Hex(bytes);
   });
   book.metadata = metadataOf(*document);
-  const bool pagesRead = readPages(*document, path, book, reason);
+  const std::unique_ptr<PdfPageReader> pageReader = pageReaderOf(bytes);
+  const bool pagesRead = readPages(document->pages(), *pageReader, takeStyledWords, path, book, reason);
   catalogReader.join();
   messages.into(book.damage);
   if (!pagesRead) return false;
@@ -206,23 +231,4 @@ std::string sha256Hex(const std::string& bytes) {
   std::string hex;
   for (uint8_t byte : digest) hex += {digits[byte >> 4], digits[byte & 15]};
   return hex;
-}
-
-void readPdfStyledWords(const std::string& path, const std::function<bool(std::size_t)>& mayRead,
-                        std::vector<std::vector<PdfStyledWord>>& pages) {
-  pages.clear();
-  std::unique_ptr<poppler::document> document(poppler::document::load_from_file(path));
-  if (!document || document->is_locked() || std::unique_ptr<poppler::toc>(document->create_toc())) return;
-  pages.resize(static_cast<std::size_t>(document->pages()));
-  for (std::size_t i = 0; i < pages.size() && mayRead(i); ++i) {
-    std::unique_ptr<poppler::page> page(document->create_page(static_cast<int>(i)));
-    if (!page) continue;
-    // The boxes' heights, not their fonts' sizes: fonts cost half as much
-    // again to read, and the heights tell the same.
-    for (const poppler::text_box& box : page->text_list()) {
-      std::u32string text;
-      std::size_t bad = 0;
-      if (decodeUtf8(utf8Of(box.text(), std::string::npos), text, bad)) pages[i].push_back({text, box.bbox().height(), box.bbox().top()});
-    }
-  }
 }

@@ -58,12 +58,6 @@ struct PdfBook {
   PdfDamage damage;
 };
 
-// False with one line of reason when the path is no regular file, the file
-// is no PDF, needs a password, cannot be read or holds more text than
-// mostBookCharacters. Poppler's own messages are counted in the damage,
-// never printed.
-bool readPdfBook(const std::string& path, PdfBook& book, std::string& reason);
-
 // A word as its page sets it, for headings found by their typography.
 struct PdfStyledWord {
   std::u32string text;
@@ -71,12 +65,17 @@ struct PdfStyledWord {
   double top;                        // of its box, from the page's top
 };
 
-// Every page's words with their type, read again from the file, for a
-// book whose headings may have to come from its typography: none for a
-// book with an outline. mayRead(i) is asked before page i + 1 is read (it
-// may wait); false ends the reading there.
-void readPdfStyledWords(const std::string& path, const std::function<bool(std::size_t)>& mayRead,
-                        std::vector<std::vector<PdfStyledWord>>& pages);
+// A page's words with their type, in the order they were set, handed over
+// as the page is read (0-based page index); the reader keeps none.
+using StyledWordsTaker = std::function<void(std::size_t page, const std::vector<PdfStyledWord>& words)>;
+
+// Each page is read once, for its text and its words' type together.
+// False with one line of reason when the path is no regular file, the file
+// is no PDF, needs a password, cannot be read or holds more text than
+// mostBookCharacters. Poppler's own messages are counted in the damage,
+// never printed.
+bool readPdfBook(const std::string& path, const StyledWordsTaker& takeStyledWords, PdfBook& book,
+                 std::string& reason);
 
 // One line of the report on a book made despite damage; empty for a book
 // without any.

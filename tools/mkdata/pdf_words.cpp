@@ -182,21 +182,55 @@ std::u32string resolvedLine(const std::u32string& line) {
   return resolved;
 }
 
+namespace {
+
 // A soft hyphen ends a line only where the typesetter divided a word: the
 // word's rest is taken up from the next line, whatever its case.
+void joinDivided(std::u32string& text, std::u32string& next) {
+  const std::size_t end = text.find_last_not_of(U' ');
+  if (end == std::u32string::npos || text[end] != softHyphen) return;
+  const std::size_t restBegin = next.find_first_not_of(U' ');
+  const std::size_t restEnd = std::min(next.find(U' ', restBegin), next.size());
+  text.erase(end);
+  if (restBegin != std::u32string::npos) text.append(next, restBegin, restEnd - restBegin);
+  next.erase(0, restEnd);
+}
+
+// Lines resolved one by one, each held back until the next shows whether
+// it takes up that one's first word.
+class LineResolver {
+ public:
+  explicit LineResolver(const LineTaker& take) : take_(take) {}
+
+  void line(int page, const std::u32string& text) {
+    BookLine next{page, resolvedLine(text)};
+    if (holding_) {
+      joinDivided(held_.text, next.text);
+      take_(held_);
+    }
+    held_ = std::move(next);
+    holding_ = true;
+  }
+
+  void end() {
+    if (holding_) take_(held_);
+    holding_ = false;
+  }
+
+ private:
+  const LineTaker& take_;
+  BookLine held_{0, U""};
+  bool holding_ = false;
+};
+
+}  // namespace
+
 std::vector<BookLine> resolvedLines(const std::vector<BookLine>& lines) {
   std::vector<BookLine> resolved;
-  for (const BookLine& line : lines) resolved.push_back({line.page, resolvedLine(line.text)});
-  for (std::size_t i = 0; i + 1 < resolved.size(); ++i) {
-    std::u32string& text = resolved[i].text;
-    const std::size_t end = text.find_last_not_of(U' ');
-    if (end == std::u32string::npos || text[end] != softHyphen) continue;
-    std::u32string& next = resolved[i + 1].text;
-    const std::size_t restBegin = next.find_first_not_of(U' ');
-    const std::size_t restEnd = std::min(next.find(U' ', restBegin), next.size());
-    text = text.substr(0, end) + (restBegin == std::u32string::npos ? U"" : next.substr(restBegin, restEnd - restBegin));
-    next.erase(0, restEnd);
-  }
+  const LineTaker keep = [&resolved](const BookLine& line) { resolved.push_back(line); };
+  LineResolver resolver(keep);
+  for (const BookLine& line : lines) resolver.line(line.page, line.text);
+  resolver.end();
   return resolved;
 }
 
@@ -206,10 +240,11 @@ bool isContentsPage(const PdfPage& page) {
   return entries >= 5 && 2 * entries >= page.lines.size();
 }
 
-BodyText bodyText(const std::vector<PdfPage>& pages, const std::vector<int>& printedOf) {
+BodyText bodyText(const std::vector<PdfPage>& pages, const std::vector<int>& printedOf, const LineTaker& take) {
   assert(pages.size() == printedOf.size());
   const std::set<std::u32string> recurring = recurringEdgeLines(pages, printedOf);
   BodyText body;
+  LineResolver resolver(take);
   for (std::size_t p = 0; p < pages.size(); ++p) {
     if (printedOf[p] == 0) continue;
     if (isContentsPage(pages[p])) {
@@ -219,9 +254,9 @@ BodyText bodyText(const std::vector<PdfPage>& pages, const std::vector<int>& pri
     const std::set<std::size_t> dropped = runningLines(pages[p], printedOf[p], recurring);
     body.edgeLinesDropped += dropped.size();
     for (std::size_t i = 0; i < pages[p].lines.size(); ++i) {
-      if (dropped.count(i) == 0) body.lines.push_back({printedOf[p], pages[p].lines[i]});
+      if (dropped.count(i) == 0) resolver.line(printedOf[p], pages[p].lines[i]);
     }
   }
-  body.lines = resolvedLines(body.lines);
+  resolver.end();
   return body;
 }

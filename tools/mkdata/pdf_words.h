@@ -12,6 +12,7 @@
 // number is a table of contents and is left out whole.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,15 +21,18 @@
 
 // Each line resolved by the rules above; a soft hyphen at its end is kept.
 std::u32string resolvedLine(const std::u32string& line);
+// A few lines at once, a soft hyphen at a line's end joined.
 std::vector<BookLine> resolvedLines(const std::vector<BookLine>& lines);
 
 bool isContentsPage(const PdfPage& page);
 
 struct BodyText {
-  std::vector<BookLine> lines;
   std::size_t edgeLinesDropped = 0;   // running heads and footers
   std::size_t contentsPages = 0;
 };
 
+using LineTaker = std::function<void(const BookLine& line)>;
+
+// The body's lines, resolved, one by one in the book's order: none is kept.
 // printedOf: per PDF page, its printed page or 0 when it is not indexed.
-BodyText bodyText(const std::vector<PdfPage>& pages, const std::vector<int>& printedOf);
+BodyText bodyText(const std::vector<PdfPage>& pages, const std::vector<int>& printedOf, const LineTaker& take);

@@ -69,11 +69,11 @@ bool composesOrChanges(char32_t c) {
 
 }  // namespace
 
-std::u32string composed(const std::u32string& text) {
-  if (std::none_of(text.begin(), text.end(), composesOrChanges)) return text;
+void compose(std::u32string& text) {
+  if (std::none_of(text.begin(), text.end(), composesOrChanges)) return;
   std::u32string result;
   std::size_t bad = 0;
-  return decodeUtf8(composedUtf8(encodeUtf8(text)), result, bad) ? result : text;
+  if (decodeUtf8(composedUtf8(encodeUtf8(text)), result, bad)) text = std::move(result);
 }
 
 unsigned char nearestCp1252Byte(char32_t codePoint) {

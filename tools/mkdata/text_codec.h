@@ -16,7 +16,7 @@ std::string encodeUtf8(const std::u32string& codePoints);
 // Text as a reader reads it: Unicode's composed form (NFC), so that "u"
 // with a combining diaeresis is "ü". Ligatures stay as they are.
 std::string composedUtf8(const std::string& text);
-std::u32string composed(const std::u32string& text);
+void compose(std::u32string& text);   // in place: most text is left as it is, uncopied
 
 // The cp1252 character that comes closest to one cp1252 lacks (a dash for
 // the minus sign, the plain letter for one with a mark cp1252 lacks);

@@ -15,33 +15,42 @@ constexpr double largerByAtLeast = 7.0 / 6.0;
 constexpr std::size_t wordsInAHeading = 12;
 constexpr int deepestLevel = 3;
 
-struct TypeLine {
-  std::size_t pdfPage;     // 0-based
-  std::u32string text;
-  double size;             // the smallest of its words, to half a point
-  double top;
-};
-
 double halfPoints(double size) { return std::round(size * 2) / 2; }
 
+// A line as its words are gathered: its text, blank-separated, is kept only
+// while it is short enough for a heading.
+struct GatheredLine {
+  TypeLine line;
+  std::size_t letters = 0;   // of its whole text
+  std::size_t blanks = 0;
+};
+
+bool fewWords(const GatheredLine& gathered) { return gathered.blanks + 1 <= wordsInAHeading; }
+
+void addWord(const PdfStyledWord& word, GatheredLine& gathered) {
+  const std::size_t blank = gathered.letters != 0 ? 1 : 0;
+  gathered.letters += blank + word.text.size();
+  gathered.blanks += blank + static_cast<std::size_t>(std::count(word.text.begin(), word.text.end(), U' '));
+  if (fewWords(gathered)) gathered.line.text.append(blank, U' ').append(word.text);
+  gathered.line.size = std::min(gathered.line.size, halfPoints(word.size));
+}
+
 // A page's words gathered into lines: words that stand at one height.
-void addLines(const std::vector<PdfStyledWord>& words, std::size_t pdfPage, std::vector<TypeLine>& lines) {
+std::vector<GatheredLine> linesOf(const std::vector<PdfStyledWord>& words, std::size_t pdfPage) {
+  std::vector<GatheredLine> lines;
   for (const PdfStyledWord& word : words) {
-    const bool sameLine = !lines.empty() && lines.back().pdfPage == pdfPage && std::fabs(lines.back().top - word.top) < 1;
-    if (!sameLine) lines.push_back({pdfPage, U"", halfPoints(word.size), word.top});
-    TypeLine& line = lines.back();
-    line.text += (line.text.empty() ? U"" : U" ") + word.text;
-    line.size = std::min(line.size, halfPoints(word.size));
+    const bool sameLine = !lines.empty() && std::fabs(lines.back().line.top - word.top) < 1;
+    if (!sameLine) lines.push_back({{pdfPage, U"", halfPoints(word.size), word.top}});
+    addWord(word, lines.back());
   }
+  return lines;
 }
 
 // The size that carries most of the letters.
-double bodySize(const std::vector<TypeLine>& lines) {
-  std::map<double, std::size_t> letters;
-  for (const TypeLine& line : lines) letters[line.size] += line.text.size();
-  const auto most = std::max_element(letters.begin(), letters.end(),
+double bodySize(const std::map<double, std::size_t>& lettersBySize) {
+  const auto most = std::max_element(lettersBySize.begin(), lettersBySize.end(),
                                      [](const auto& a, const auto& b) { return a.second < b.second; });
-  return most == letters.end() ? 0 : most->first;
+  return most == lettersBySize.end() ? 0 : most->first;
 }
 
 // A word of three letters or more, one of them a vowel: no music, no
@@ -57,10 +66,6 @@ bool hasAWord(const std::u32string& text) {
     if (!letter) run = 0;
   }
   return false;
-}
-
-std::size_t wordCount(const std::u32string& text) {
-  return 1 + static_cast<std::size_t>(std::count(text.begin(), text.end(), U' '));
 }
 
 // The line with its digits masked, to find those that come back.
@@ -84,13 +89,13 @@ std::set<std::pair<std::u32string, double>> recurringLines(const std::vector<Typ
 
 // The heading lines: larger than the body, on indexed pages, with a word,
 // short, not recurring; one wrapped over lines joined.
-std::vector<TypeLine> headingLines(const std::vector<TypeLine>& lines, const std::vector<int>& printedOf) {
-  const double body = bodySize(lines);
-  const auto recurring = recurringLines(lines);
+std::vector<TypeLine> headingLines(const BookType& type, const std::vector<int>& printedOf) {
+  const double body = bodySize(type.lettersBySize);
+  const auto recurring = recurringLines(type.lines);
   std::vector<TypeLine> headings;
-  for (const TypeLine& line : lines) {
+  for (const TypeLine& line : type.lines) {
+    assert(line.pdfPage < printedOf.size());
     const bool candidate = line.size >= body * largerByAtLeast && printedOf[line.pdfPage] != 0 &&
-                           hasAWord(line.text) && wordCount(line.text) <= wordsInAHeading &&
                            recurring.count({shape(line.text), line.size}) == 0;
     if (!candidate) continue;
     const bool continues = !headings.empty() && headings.back().pdfPage == line.pdfPage &&
@@ -107,12 +112,17 @@ std::vector<TypeLine> headingLines(const std::vector<TypeLine>& lines, const std
 
 }  // namespace
 
-std::vector<PdfOutlineEntry> typographyOutline(const std::vector<std::vector<PdfStyledWord>>& pages,
-                                               const std::vector<int>& printedOf) {
-  assert(pages.empty() || pages.size() == printedOf.size());  // none for a book with an outline
-  std::vector<TypeLine> lines;
-  for (std::size_t p = 0; p < pages.size(); ++p) addLines(pages[p], p, lines);
-  const std::vector<TypeLine> headings = headingLines(lines, printedOf);
+// Only a line that holds a word and not many can be a heading; lines that
+// share a shape are alike in this, so none that comes back is missed.
+void addTypePage(std::size_t pdfPage, const std::vector<PdfStyledWord>& words, BookType& type) {
+  for (GatheredLine& gathered : linesOf(words, pdfPage)) {
+    type.lettersBySize[gathered.line.size] += gathered.letters;
+    if (fewWords(gathered) && hasAWord(gathered.line.text)) type.lines.push_back(std::move(gathered.line));
+  }
+}
+
+std::vector<PdfOutlineEntry> typographyOutline(const BookType& type, const std::vector<int>& printedOf) {
+  const std::vector<TypeLine> headings = headingLines(type, printedOf);
   std::set<double, std::greater<double>> sizes;
   for (const TypeLine& heading : headings) sizes.insert(heading.size);
   std::vector<PdfOutlineEntry> outline;

@@ -10,10 +10,31 @@
 // as an outline would give them.
 #pragma once
 
+#include <cstddef>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "pdf_document.h"
 
+// A line of a page as its type sets it.
+struct TypeLine {
+  std::size_t pdfPage;     // 0-based
+  std::u32string text;
+  double size;             // the smallest of its words, to half a point
+  double top;
+};
+
+// What a book's type tells of its headings, gathered page by page as the
+// pages are read: the letters set in each size, and the lines that could be
+// headings (a word among them, few words); the rest is not kept.
+struct BookType {
+  std::map<double, std::size_t> lettersBySize;
+  std::vector<TypeLine> lines;
+};
+
+// A page's words, in the order they were set, into the book's type.
+void addTypePage(std::size_t pdfPage, const std::vector<PdfStyledWord>& words, BookType& type);
+
 // printedOf: per PDF page its printed page, 0 when not indexed.
-std::vector<PdfOutlineEntry> typographyOutline(const std::vector<std::vector<PdfStyledWord>>& pages,
-                                               const std::vector<int>& printedOf);
+std::vector<PdfOutlineEntry> typographyOutline(const BookType& type, const std::vector<int>& printedOf);

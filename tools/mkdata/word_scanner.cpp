@@ -1,5 +1,6 @@
 #include "word_scanner.h"
 
+#include <cassert>
 #include <unordered_set>
 
 #include "text_codec.h"
@@ -47,9 +48,11 @@ bool isConjunction(const Run& run) {
   return false;
 }
 
-class Scanner {
+}  // namespace
+
+class WordScanner::Lines {
  public:
-  explicit Scanner(std::vector<ScannedWord>& words) : words_(words) {}
+  explicit Lines(WordSink& sink) : sink_(sink) {}
 
   // A table's header repeated at the top of the next page stands between
   // a divided word and its rest: the rest comes after it.
@@ -62,41 +65,69 @@ class Scanner {
     Run held = std::move(pending_);
     hasPending_ = false;
     scanRuns(bookLine);
-    end();
+    endPending();
     pending_ = std::move(held);
     hasPending_ = true;
   }
 
+  // A line-end hyphen between small letters is usually a divided word, but
+  // where the book writes the hyphenated form unbroken and never the joined
+  // one, the hyphen was the word's own ("index-" "enable"). Every such word
+  // is judged before any is taken.
   void end() {
+    endPending();
+    for (Divided& divided : divided_) {
+      if (sink_.holds(divided.hyphenated) && !sink_.holds(divided.word.word)) divided.word.word = divided.hyphenated;
+    }
+    for (const Divided& divided : divided_) sink_.take(divided.word);
+    divided_.clear();
+  }
+
+  std::size_t wordsScanned() const { return scanned_; }
+
+ private:
+  // A word joined where a line-end hyphen was taken out, and its form with
+  // the hyphen.
+  struct Divided {
+    ScannedWord word;
+    std::string hyphenated;
+  };
+
+  void endPending() {
     if (hasPending_) finish(pending_);
     hasPending_ = false;
   }
 
- private:
   void scanRuns(const BookLine& bookLine) {
     const std::u32string& text = bookLine.text;
     std::size_t i = 0;
-    bool first = true;
-    while (true) {
+    for (bool first = true;; first = false) {
       while (i < text.size() && runClass(text, i) == CharClass::separator) ++i;
       if (i == text.size()) break;
-      Run run;
-      run.page = bookLine.page;
-      while (i < text.size() && runClass(text, i) != CharClass::separator) {
-        const CharClass c = runClass(text, i);
-        if (c == CharClass::foreignLetter || c == CharClass::combiningMark) run.foreign = true;
-        run.chars += text[i] == 0x2019 ? U'\'' : text[i];
-        ++i;
-      }
-      const bool startsLine = first && text.find_first_not_of(U' ') == i - run.chars.size();
-      first = false;
-      if (hasPending_) run = continuePending(std::move(run), startsLine);
-      if (endsLine(text, i) && breaksWithHyphen(run)) {
-        pending_ = std::move(run);
+      const bool startsLine = first && text.find_first_not_of(U' ') == i;
+      readRun(text, i, bookLine.page);
+      if (hasPending_) run_ = continuePending(std::move(run_), startsLine);
+      if (endsLine(text, i) && breaksWithHyphen(run_)) {
+        pending_ = std::move(run_);
         hasPending_ = true;
       } else {
-        finish(run);
+        finish(run_);
       }
+    }
+  }
+
+  // The run of word characters from text[i] on, into run_, whose buffer
+  // serves one word after the other.
+  void readRun(const std::u32string& text, std::size_t& i, int page) {
+    run_.chars.clear();
+    run_.foreign = false;
+    run_.page = page;
+    run_.droppedHyphens.clear();
+    for (; i < text.size(); ++i) {
+      const CharClass c = runClass(text, i);
+      if (c == CharClass::separator) break;
+      if (c == CharClass::foreignLetter || c == CharClass::combiningMark) run_.foreign = true;
+      run_.chars += text[i] == 0x2019 ? U'\'' : text[i];
     }
   }
 
@@ -152,14 +183,18 @@ class Scanner {
     if (run.foreign) return;
     std::string word = stripped(run.chars);
     if (word.empty()) return;
-    std::string hyphenated;
-    if (!run.droppedHyphens.empty()) {
-      std::u32string chars = run.chars;
-      for (auto at = run.droppedHyphens.rbegin(); at != run.droppedHyphens.rend(); ++at)
-        chars.insert(*at, 1, U'-');
-      hyphenated = stripped(chars);
-    }
-    words_.push_back({std::move(word), run.page, std::move(hyphenated)});
+    const ScannedWord scanned{std::move(word), run.page, scanned_++};
+    const std::string hyphenated = run.droppedHyphens.empty() ? "" : withHyphens(run);
+    if (hyphenated.empty()) return sink_.take(scanned);
+    divided_.push_back({scanned, hyphenated});
+  }
+
+  // The run's word with its line-end hyphens put back; empty when that form
+  // is too long to be indexed, and then the word counts as unbroken.
+  static std::string withHyphens(const Run& run) {
+    std::u32string chars = run.chars;
+    for (auto at = run.droppedHyphens.rbegin(); at != run.droppedHyphens.rend(); ++at) chars.insert(*at, 1, U'-');
+    return stripped(chars);
   }
 
   // The word without its leading and trailing marks; empty when it is too
@@ -171,10 +206,15 @@ class Scanner {
     while (end > begin && (chars[end - 1] == U'/' || chars[end - 1] == U'\'')) --end;
     const std::size_t length = end - begin;
     if (length < shortestWord || length > longestWord) return "";
-    return encodeUtf8(chars.substr(begin, length));
+    std::string utf8;
+    for (std::size_t i = begin; i < end; ++i) appendUtf8(utf8, chars[i]);
+    return utf8;
   }
 
-  std::vector<ScannedWord>& words_;
+  WordSink& sink_;
+  std::size_t scanned_ = 0;
+  std::vector<Divided> divided_;
+  Run run_;
   Run pending_;
   bool hasPending_ = false;
   int page_ = 0;
@@ -182,28 +222,41 @@ class Scanner {
   std::unordered_set<std::u32string> lastPageLines_;  // and of the page before it
 };
 
-// A line-end hyphen between small letters is usually a divided word, but
-// where the book writes the hyphenated form unbroken and never the joined
-// one, the hyphen was the word's own ("index-" "enable").
-void keepHyphensTheBookShows(std::vector<ScannedWord>& words) {
-  std::unordered_set<std::string> unbroken;
-  for (const ScannedWord& word : words) {
-    if (word.hyphenated.empty()) unbroken.insert(word.word);
+WordScanner::WordScanner(WordSink& sink) : lines_(std::make_unique<Lines>(sink)) {}
+
+WordScanner::~WordScanner() = default;
+
+void WordScanner::line(const BookLine& line) { lines_->line(line); }
+
+void WordScanner::end() { lines_->end(); }
+
+std::size_t WordScanner::wordsScanned() const { return lines_->wordsScanned(); }
+
+namespace {
+
+// The words in a list, in the book's order once all are taken.
+class WordList : public WordSink {
+ public:
+  void take(const ScannedWord& word) override {
+    if (word.order >= words_.size()) words_.resize(word.order + 1);
+    words_[word.order] = word;
+    forms_.insert(word.word);
   }
-  for (ScannedWord& word : words) {
-    if (!word.hyphenated.empty() && unbroken.count(word.hyphenated) != 0 && unbroken.count(word.word) == 0)
-      word.word = word.hyphenated;
-    word.hyphenated.clear();
-  }
-}
+  bool holds(const std::string& form) const override { return forms_.count(form) != 0; }
+  std::vector<ScannedWord>& words() { return words_; }
+
+ private:
+  std::vector<ScannedWord> words_;
+  std::unordered_set<std::string> forms_;
+};
 
 }  // namespace
 
 std::vector<ScannedWord> scanWords(const std::vector<BookLine>& lines) {
-  std::vector<ScannedWord> words;
-  Scanner scanner(words);
+  WordList list;
+  WordScanner scanner(list);
   for (const BookLine& line : lines) scanner.line(line);
   scanner.end();
-  keepHyphensTheBookShows(words);
-  return words;
+  assert(list.words().size() == scanner.wordsScanned());
+  return std::move(list.words());
 }

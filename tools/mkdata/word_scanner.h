@@ -14,6 +14,8 @@
 // than 2 or longer than 40 characters.
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,7 +31,37 @@ constexpr std::size_t longestWord = 40;
 struct ScannedWord {
   std::string word;         // UTF-8; only ASCII letters, digits, - / ' and äöüÄÖÜß
   int page;                 // where the word begins
-  std::string hyphenated;   // while scanning: the form with its line-end hyphens kept
+  std::size_t order;        // its place among the book's words, from 0
 };
 
+// Where the scanner's words go, one by one. A word joined at a line-end
+// hyphen comes last, once the book is scanned: only then can the book say
+// whether it writes the hyphenated form unbroken.
+class WordSink {
+ public:
+  virtual ~WordSink() = default;
+  virtual void take(const ScannedWord& word) = 0;
+  // Whether a word taken so far has this form.
+  virtual bool holds(const std::string& form) const = 0;
+};
+
+// The book's lines, in the book's order, to words; the words go to the sink
+// as they are found.
+class WordScanner {
+ public:
+  explicit WordScanner(WordSink& sink);
+  ~WordScanner();
+  WordScanner(const WordScanner&) = delete;
+  WordScanner& operator=(const WordScanner&) = delete;
+
+  void line(const BookLine& line);
+  void end();                          // after the book's last line
+  std::size_t wordsScanned() const;
+
+ private:
+  class Lines;
+  std::unique_ptr<Lines> lines_;
+};
+
+// The words of a few lines at once, in the book's order.
 std::vector<ScannedWord> scanWords(const std::vector<BookLine>& lines);
