@@ -77,7 +77,7 @@ void expectHeadings(const PdfBook& book, const BookOptions& options, BookData& d
   const bool skipTop = options.parts == PartLevel::skip ||
                        (options.parts == PartLevel::detect && topLevelHoldsParts(book.outline, book.pages));
   std::set<int> printed(data.printedOf.begin(), data.printedOf.end());
-  for (const OutlineHeading& heading : outlineHeadings(book.outline, skipTop, data.printedOf, data.notes)) {
+  for (const OutlineHeading& heading : outlineHeadings(book.outline, skipTop, book.pages, data.printedOf, data.notes)) {
     FUZZ_EXPECT(printed.count(heading.page) != 0 && heading.level >= 1 && heading.level <= 3);
     FUZZ_EXPECT(cleanText(heading.title) && heading.title.find('\t') == std::string::npos);
   }
