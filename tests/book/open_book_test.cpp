@@ -102,7 +102,9 @@ template <typename Record> std::vector<unsigned char> bytesOf(const Record& reco
   return {bytes, bytes + sizeof record};
 }
 
-Snapshot snapshotOf(HWND dialog) { return {readShownDialog(dialog), bytesOf(searchState), bytesOf(derivedTables), distance}; }
+Snapshot snapshotOf(HWND dialog) {
+  return {readShownDialog(dialog), bytesOf(searchState), bytesOf(derivedTables), distance};
+}
 
 // The dialog after the terms, a click on a row and, when `doubleClicked`, a
 // double-click on it, then one more keystroke into a term field.

@@ -49,7 +49,9 @@ std::string pageContent(int page, const std::string& word, bool withWord) {
 
 struct Box {
   int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
-  void take(int x, int y) { left = std::min(left, x), top = std::min(top, y), right = std::max(right, x), bottom = std::max(bottom, y); }
+  void take(int x, int y) {
+    left = std::min(left, x), top = std::min(top, y), right = std::max(right, x), bottom = std::max(bottom, y);
+  }
   int width() const { return right - left + 1; }
   int height() const { return bottom - top + 1; }
 };
@@ -82,7 +84,8 @@ bool markedWithin(XImage* image, const Box& page, int shownPage, int& others) {
 }  // namespace
 
 void writeColouredPdf(const std::string& path, int pages, const std::string& word, const std::vector<int>& wordPages) {
-  assert(std::all_of(word.begin(), word.end(), [](char c) { return c > ' ' && c < 127 && c != '(' && c != ')' && c != '\\'; }));
+  assert(std::all_of(word.begin(), word.end(),
+                     [](char c) { return c > ' ' && c < 127 && c != '(' && c != ')' && c != '\\'; }));
   std::vector<std::string> objects = {"<< /Type /Catalog /Pages 2 0 R >>", "",
                                       "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>"};
   std::string kids;

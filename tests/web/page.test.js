@@ -211,7 +211,7 @@ function bookPdfPage(row) {
 
 // Row 2 begins on a page where "Werkzeugwechsel" does not stand: the word to
 // find is the second slot's first word there.
-test('a double-click on a result row opens the book\'s PDF beside the page at the row\'s page with its word', async () => {
+test('a double-click on a result row opens the book\'s PDF beside the page at its page with its word', async () => {
   const row = 'Werkzeugwechsel';
   const server = await serveFolder([bookPdfPage('1').file]);
   try {
