@@ -4,9 +4,11 @@
 //
 // After every command the whole dialog must show what a plain reading of the
 // rules gives for the texts its fields hold: each word list from its own
-// term, the results list from the three terms and the distance. So a change
-// of one slot that disturbed another slot's list or count is a finding, as is
-// every crash and every read or write outside a buffer.
+// term, the results list from the three terms and the distance; and a
+// double-clicked row must ask for its page with the word the same reading
+// finds there. So a change of one slot that disturbed another slot's list or
+// count is a finding, as is every crash and every read or write outside a
+// buffer.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -28,8 +30,21 @@ ModelBook book;
 const std::vector<std::string>* currentLines = nullptr;
 bool closedByScript = false;
 
+// The page and word the last double-click asked for; page 0: none since.
+int openedPage = 0;
+std::string openedWord;
+void recordOpening(HWND, int printedPage, const char* word) { openedPage = printedPage, openedWord = word; }
+const SearchDialogServices recordingServices = {recordOpening};
+
+void expectOpenedWord(const ShownDialog& shown) {
+  if (openedPage == 0) return;
+  FUZZ_EXPECT(openedWord == modelWordOnPage(book, shown.terms, openedPage));
+  openedPage = 0;
+}
+
 void expectModel(HWND dialog) {
   ShownDialog shown = readShownDialog(dialog);
+  expectOpenedWord(shown);
   ShownDialog expected = modelDialog(book, shown.terms, shown.distanceText);
   // A result row stands selected where the user's double-click left it; the
   // dialog's own selection is that of a message line.
@@ -87,7 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::memset(searchState.termPages, 0, sizeof searchState.termPages);
   currentLines = &lines;
   closedByScript = false;
-  INT_PTR result = runDialogSession(searchDialogId, runLines, nullptr, searchDialogProc);
+  INT_PTR result = runDialogSession(searchDialogId, runLines, nullptr, searchDialogProc, &recordingServices);
   // Closed by its close command the dialog ends with 0; left open, it gives
   // up with -1 once no user is left.
   FUZZ_EXPECT(result == (closedByScript ? 0 : -1));

@@ -23,8 +23,8 @@ namespace {
 
 ScriptStep lastStep = ScriptStep::next;
 
-void openBookFromScript(HWND dialog, int printedPage) {
-  openBookAtPrintedPage(carriedBook(), printedPage, dialog, tellOnScriptErrors);
+void openBookFromScript(HWND dialog, int printedPage, const char* word) {
+  openBookAtPrintedPage(carriedBook(), printedPage, word, dialog, tellOnScriptErrors);
 }
 
 const SearchDialogServices scriptServices = {openBookFromScript};
@@ -42,7 +42,7 @@ const ProgramAbout scriptProgram = {
     installedScriptName, scriptUsage,
     "Runs the search dialog without a window and replays a user's actions read from standard input, one\n"
     "command a line: term N TEXT, pick N K, distance TEXT, open K, show, close. 'open K' double-clicks\n"
-    "result row K and prints the PDF and its page, starting no viewer.\n"
+    "result row K and prints the PDF, its page and the word to find there, starting no viewer.\n"
     "\n"
     "  --index FILE     search this word index instead of the built-in one\n"
     "  --headings FILE  with this heading table\n"

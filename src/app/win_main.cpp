@@ -9,8 +9,8 @@ void tellInMessageBox(HWND dialog, const char* text) {
   MessageBoxA(dialog, text, programName, MB_OK | MB_ICONWARNING);
 }
 
-void openBookFromWindow(HWND dialog, int printedPage) {
-  openBookAtPrintedPage(carriedBook(), printedPage, dialog, tellInMessageBox);
+void openBookFromWindow(HWND dialog, int printedPage, const char* word) {
+  openBookAtPrintedPage(carriedBook(), printedPage, word, dialog, tellInMessageBox);
 }
 
 const SearchDialogServices windowServices = {openBookFromWindow};

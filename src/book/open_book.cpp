@@ -67,19 +67,20 @@ std::vector<std::string> placesToLook([[maybe_unused]] const BookDescription& bo
   return places;
 }
 
-void openBookIn(const BookDescription& book, const std::vector<std::string>& places, int printedPage, HWND dialog,
-                TellReader tell) {
-  assert(tell != nullptr && printedPage >= 1);
+void openBookIn(const BookDescription& book, const std::vector<std::string>& places, int printedPage,
+                const char* word, HWND dialog, TellReader tell) {
+  assert(tell != nullptr && printedPage >= 1 && word != nullptr && word[0] != '\0');
   std::string path = book.fileName.empty() ? "" : firstHolder(book, places);
   if (path.empty()) return tell(dialog, notFoundText(book, places).c_str());
   if (isOtherPrinting(book, path)) tell(dialog, otherPrintingText(path).c_str());
-  switch (showDocumentAtPage(path.c_str(), pdfPageOf(book, printedPage))) {
+  switch (showDocumentAtPage(path.c_str(), pdfPageOf(book, printedPage), cp1252ToUtf8(word).c_str())) {
     case ViewerStart::started: break;
     case ViewerStart::noViewer: tell(dialog, noViewerText); break;
     case ViewerStart::failed: tell(dialog, viewerFailedText); break;
   }
 }
 
-void openBookAtPrintedPage(const BookDescription& book, int printedPage, HWND dialog, TellReader tell) {
-  openBookIn(book, placesToLook(book), printedPage, dialog, tell);
+void openBookAtPrintedPage(const BookDescription& book, int printedPage, const char* word, HWND dialog,
+                           TellReader tell) {
+  openBookIn(book, placesToLook(book), printedPage, word, dialog, tell);
 }

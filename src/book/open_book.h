@@ -1,6 +1,7 @@
 // Opening the book's PDF at a printed page, for a double-click on a result
-// row: which file, which PDF page, whether it is the file the data sets were
-// made from, and what the reader is told when it cannot be done.
+// row: which file, which PDF page, the word to find there handed on, whether
+// it is the file the data sets were made from, and what the reader is told
+// when it cannot be done.
 #pragma once
 
 #include <string>
@@ -20,10 +21,13 @@ using TellReader = void (*)(HWND dialog, const char* text);
 std::vector<std::string> placesToLook(const BookDescription& book);
 
 // Shows the PDF, found in the first place that holds it, at the PDF page of
-// `printedPage`. A PDF found nowhere, or no viewer, is told; so is, once per
-// file, a checksum that differs from the description's (the PDF still opens).
-void openBookIn(const BookDescription& book, const std::vector<std::string>& places, int printedPage, HWND dialog,
-                TellReader tell);
+// `printedPage`, with `word` (cp1252, not empty), which stands there, for
+// the viewer to find. A PDF found nowhere, or no viewer, is told; so is,
+// once per file, a checksum that differs from the description's (the PDF
+// still opens).
+void openBookIn(const BookDescription& book, const std::vector<std::string>& places, int printedPage,
+                const char* word, HWND dialog, TellReader tell);
 
 // The same in the places to look.
-void openBookAtPrintedPage(const BookDescription& book, int printedPage, HWND dialog, TellReader tell);
+void openBookAtPrintedPage(const BookDescription& book, int printedPage, const char* word, HWND dialog,
+                           TellReader tell);

@@ -1,5 +1,7 @@
 // The results list: rebuilt from scratch from the three slots on every change
 // of a term or of the distance.
+#include <cassert>
+
 #include "dialog/list_lines.h"
 #include "dialog/search_dialog.h"
 #include "search/search_state.h"
@@ -59,7 +61,11 @@ void openResultRow(HWND dialog) {
   SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text));
   int page = firstPageOf(text);
   if (isMessageLine(text) || page == 0) return;
-  services->openBookAtPage(dialog, page);
+  // A result range begins on a term's hit, so some slot's word stands there.
+  char word[textSize];
+  [[maybe_unused]] const bool found = findWordOnPage(dialog, page, word, sizeof word);
+  assert(found);
+  services->openBookAtPage(dialog, page, word);
 }
 
 void refreshResults(HWND dialog) {

@@ -26,14 +26,23 @@ void refreshResults(HWND dialog);
 void updateDistance(HWND dialog);
 
 // Results list: a double-click on a row opens the book at the row's first
-// page, through the program's services; a message line opens nothing.
+// page, through the program's services, told the word to find there; a
+// message line opens nothing.
 void openResultRow(HWND dialog);
+
+// The word on `page` the viewer is told to find: of the first term slot
+// whose page map holds a hit there, the first word of its list that stands
+// on the page, its display word (cp1252) into `word`. Read from the lists,
+// the page maps and the index alone: nothing the dialog shows or keeps
+// changes. False when no slot holds a hit there.
+bool findWordOnPage(HWND dialog, int page, char* word, size_t size);
 
 // What the dialog asks of the program around it, given as DialogBoxParamA's
 // init parameter; null, or a null member, asks nothing.
 struct SearchDialogServices {
-  // The reader asked to see printed page `printedPage` of the book.
-  void (*openBookAtPage)(HWND dialog, int printedPage);
+  // The reader asked to see printed page `printedPage` of the book, where
+  // `word` (cp1252, not empty) stands.
+  void (*openBookAtPage)(HWND dialog, int printedPage, const char* word);
 };
 const SearchDialogServices* searchDialogServices();
 

@@ -96,7 +96,7 @@ ScriptStep openRow(HWND dialog, std::string_view line, const ScriptSurface& surf
   RecordedDocument document;
   if (takeRecordedDocument(document)) {
     std::string name = document.path.substr(document.path.find_last_of("/\\") + 1);
-    writeOutput("open: " + name + " page " + std::to_string(document.page) + "\n");
+    writeOutput("open: " + name + " page " + std::to_string(document.page) + " word " + document.word + "\n");
   }
   return ScriptStep::next;
 }

@@ -3,8 +3,9 @@
 //   term N TEXT     set term field N (1..3)
 //   pick N K        the user selects line K of word list N
 //   open K          the user double-clicks row K of the results list; the
-//                   driver starts no viewer, it prints "open: FILE page N"
-//                   (the PDF's name without its folder, N its PDF page)
+//                   driver starts no viewer, it prints "open: FILE page N
+//                   word WORD" (the PDF's name without its folder, N its PDF
+//                   page, WORD the word the viewer is told to find there)
 //   distance TEXT   set the distance field
 //   show            print the visible state
 //   close           the window's close command

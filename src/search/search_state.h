@@ -69,6 +69,12 @@ const WordEntry* findFirstMatch(int slot);
 const WordEntry* findNextMatch(int slot, const WordEntry* previous);
 const WordEntry* findSubstringMatch(const WordEntry* start, const char* term, uint32_t length);
 
+// The entry of a word list's display word (cp1252), found exactly and read
+// only: no page marked, nothing written. Null when the index holds none.
+const WordEntry* entryOfDisplayWord(const char* displayWord);
+// Whether an entry's page list holds `page`.
+bool entryHasPage(const WordEntry* entry, int32_t page);
+
 // Proximity combination of the three slots' page maps into resultPages.
 bool combineTerms();
 

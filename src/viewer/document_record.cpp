@@ -9,9 +9,9 @@ bool anyAsked = false;
 
 }  // namespace
 
-void recordDocument(const char* path, int page) {
-  assert(path != nullptr && page >= 1);
-  lastAsked = {path, page};
+void recordDocument(const char* path, int page, const char* word) {
+  assert(path != nullptr && page >= 1 && word != nullptr && word[0] != '\0');
+  lastAsked = {path, page, word};
   anyAsked = true;
 }
 

@@ -3,7 +3,7 @@
 
 #include "viewer/document_viewer.h"
 
-ViewerStart showDocumentAtPage(const char* path, int page) {
-  recordDocument(path, page);
+ViewerStart showDocumentAtPage(const char* path, int page, const char* word) {
+  recordDocument(path, page, word);
   return ViewerStart::started;
 }

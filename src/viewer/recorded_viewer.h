@@ -9,8 +9,9 @@
 struct RecordedDocument {
   std::string path;   // UTF-8, as asked
   int page = 0;
+  std::string word;   // UTF-8, as asked
 };
 
-void recordDocument(const char* path, int page);
+void recordDocument(const char* path, int page, const char* word);
 // The document asked for since the last call, if any; forgets it.
 bool takeRecordedDocument(RecordedDocument& document);

@@ -1,8 +1,9 @@
-// Opening the book at a result row: the row's page reaches the program, the
-// description maps it to a PDF page, and the PDF is found (or its absence
-// told) before the viewer is asked.
+// Opening the book at a result row: the row's page and the word to find on
+// it reach the program, the description maps the page to a PDF page, and
+// the PDF is found (or its absence told) before the viewer is asked.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -10,37 +11,140 @@
 #include "book/open_book.h"
 #include "dialog/search_dialog.h"
 #include "dialog_harness.h"
+#include "dialog_model.h"
 #include "platform/seam/user_actions.h"
+#include "search/derived_tables.h"
 #include "viewer/recorded_viewer.h"
 
 namespace {
 
-std::vector<int> pagesAsked;
-void recordPage(HWND, int printedPage) { pagesAsked.push_back(printedPage); }
-const SearchDialogServices recordingServices = {recordPage};
+struct Opening {
+  int printedPage;
+  std::string word;  // cp1252
+  bool operator==(const Opening&) const = default;
+};
+void PrintTo(const Opening& opening, std::ostream* out) { *out << opening.printedPage << " " << opening.word; }
+std::vector<Opening> openings;
+void recordOpening(HWND, int printedPage, const char* word) { openings.push_back({printedPage, word}); }
+const SearchDialogServices recordingServices = {recordOpening};
 
 void doubleClick(HWND dialog, int id, int index) {
   userSelectsLine(GetDlgItem(dialog, id), index);
   userDoubleClicksLine(GetDlgItem(dialog, id), index);
 }
 
+void setTerms(HWND dialog, const char* const (&terms)[3], const char* distanceText) {
+  setText(dialog, distanceFieldId, distanceText);
+  for (int slot = 0; slot < 3; ++slot) setText(dialog, firstTermFieldId + slot, cp(terms[slot]));
+}
+
 TEST(ResultRowDoubleClick, OpensTheRowsFirstPageAndNothingElseDoes) {
   installTestBook();
-  pagesAsked.clear();
+  openings.clear();
   runSearchDialog([](HWND dialog) {
-    setText(dialog, distanceFieldId, "2");
-    setText(dialog, firstTermFieldId, "kurbel");
-    setText(dialog, firstTermFieldId + 1, "getriebe");
+    setTerms(dialog, {"kurbel", "getriebe", ""}, "2");
     ASSERT_EQ(linesOf(dialog, resultsListId).at(0).substr(0, 7), "10 - 12");
     pick(dialog, resultsListId, 0);                   // a single click opens nothing
-    EXPECT_TRUE(pagesAsked.empty());
+    EXPECT_TRUE(openings.empty());
     doubleClick(dialog, resultsListId, 0);
     doubleClick(dialog, firstWordListId, 1);          // a word line: the word is taken
     setText(dialog, firstTermFieldId + 1, "zzz");    // only the message line is left
     doubleClick(dialog, resultsListId, 0);
     EndDialog(dialog, 0);
   }, &recordingServices);
-  EXPECT_EQ(pagesAsked, std::vector<int>{10});
+  EXPECT_EQ(openings, (std::vector<Opening>{{10, "Kurbel"}}));
+}
+
+// The word on the row's first page: of the first slot with a hit there, the
+// first word of its list that stands on the page (the test book:
+// dialog_harness.cpp).
+struct WordCase {
+  const char* terms[3];
+  const char* distance;
+  int row;
+  int page;          // the row's first page
+  const char* word;  // UTF-8
+};
+
+TEST(ResultRowDoubleClick, TellsTheFirstWordOfTheFirstSlotThatStandsOnTheRowsPage) {
+  const WordCase cases[] = {
+      {{"kurb", "", ""}, "1", 0, 10, "Kurbel"},                       // a prefix: the list's first word
+      {{"kurb", "", ""}, "1", 2, 48, "Kurbelwelle"},                  // ... or the first on the page
+      {{"*welle", "", ""}, "1", 2, 47, "Nockenwelle"},                // a * term
+      {{"achse", "kurbel", "getriebe"}, "2", 0, 10, "Kurbel"},        // only the second slot has the page
+      {{"", "nockenwelle", ""}, "1", 0, 13, "Nockenwelle"},           // the first slot empty (its fill byte)
+      {{"einund", "", ""}, "1", 0, 601, "Einundzwanzig"},             // more than 20 pages: "[21 Seiten]"
+      {{"k\xC3\xBChl", "", ""}, "1", 0, 44, "K\xC3\xBChler"},     // an umlaut
+  };
+  for (const WordCase& c : cases) {
+    installTestBook();
+    openings.clear();
+    runSearchDialog([&c](HWND dialog) {
+      setTerms(dialog, c.terms, c.distance);
+      doubleClick(dialog, resultsListId, c.row);
+      EndDialog(dialog, 0);
+    }, &recordingServices);
+    EXPECT_EQ(openings, (std::vector<Opening>{{c.page, cp(c.word)}})) << c.terms[0] << "|" << c.terms[1];
+  }
+}
+
+// Everything the dialog shows and keeps: its controls through their
+// messages, and the engine's records byte for byte.
+struct Snapshot {
+  ShownDialog shown;
+  std::vector<unsigned char> state, tables;
+  int32_t distance;
+  bool operator==(const Snapshot&) const = default;
+};
+
+template <typename Record> std::vector<unsigned char> bytesOf(const Record& record) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(&record);
+  return {bytes, bytes + sizeof record};
+}
+
+Snapshot snapshotOf(HWND dialog) {
+  return {readShownDialog(dialog), bytesOf(searchState), bytesOf(derivedTables), distance};
+}
+
+// The dialog after the terms, a click on a row and, when `doubleClicked`, a
+// double-click on it, then one more keystroke into a term field.
+struct Differential {
+  const char* terms[3];
+  int row;
+  int keystrokeSlot;
+  const char* keystrokeText;  // the field's text after it
+};
+
+Snapshot afterKeystroke(const Differential& d, bool doubleClicked) {
+  installTestBook();
+  Snapshot after;
+  runSearchDialog([&](HWND dialog) {
+    setTerms(dialog, d.terms, "2");
+    pick(dialog, resultsListId, d.row);
+    if (doubleClicked) {
+      const Snapshot before = snapshotOf(dialog);
+      userDoubleClicksLine(GetDlgItem(dialog, resultsListId), d.row);
+      EXPECT_TRUE(snapshotOf(dialog) == before) << d.terms[0] << ": the double-click changed the dialog";
+    }
+    setText(dialog, firstTermFieldId + d.keystrokeSlot, cp(d.keystrokeText));
+    after = snapshotOf(dialog);
+    EndDialog(dialog, 0);
+  }, &recordingServices);
+  return after;
+}
+
+TEST(ResultRowDoubleClick, ChangesNothingTheDialogShowsOrKeepsNorTheNextKeystroke) {
+  const Differential cases[] = {
+      {{"kurb", "getr", ""}, 0, 1, "getri"},
+      {{"einund", "", ""}, 0, 0, "einundz"},
+      {{"", "*welle", "kurbel"}, 1, 2, "kurbelw"},
+  };
+  for (const Differential& d : cases) {
+    openings.clear();
+    const Snapshot doubleClicked = afterKeystroke(d, true);
+    ASSERT_EQ(openings.size(), 1u) << d.terms[0];
+    EXPECT_TRUE(doubleClicked == afterKeystroke(d, false)) << d.terms[0];
+  }
 }
 
 TEST(BookDescription, ReadsThePdfsFieldsAndPassesOverTheRest) {
@@ -83,7 +187,7 @@ void tellTest(HWND, const char* text) { toldTo->push_back(text); }
 TEST_F(BookFolders, APdfFoundNowhereIsToldWithEveryPlaceLookedIn) {
   toldTo = &told;
   BookDescription pdf = readBookDescription("pdf-file\tBuch.pdf\n");
-  openBookIn(pdf, {place("first"), place("second")}, 3, nullptr, tellTest);
+  openBookIn(pdf, {place("first"), place("second")}, 3, "Welle", nullptr, tellTest);
   RecordedDocument opened;
   EXPECT_FALSE(takeRecordedDocument(opened));
   ASSERT_EQ(told.size(), 1u);
@@ -96,11 +200,12 @@ TEST_F(BookFolders, TheFirstPlaceHoldingItWinsAndAnOddNamePassesWhole) {
   const std::string name = "-b \"u\" $(ch); 1.pdf";
   write("second", name, "%PDF");
   BookDescription pdf = readBookDescription("pdf-file\t" + name + "\npages\t1\t9\t3\n");
-  openBookIn(pdf, {place("first"), place("second")}, 2, nullptr, tellTest);
+  openBookIn(pdf, {place("first"), place("second")}, 2, "-K\xFChler", nullptr, tellTest);
   RecordedDocument opened;
   ASSERT_TRUE(takeRecordedDocument(opened));
   EXPECT_EQ(opened.path, (root / "second" / name).string());
   EXPECT_EQ(opened.page, 4);
+  EXPECT_EQ(opened.word, "-K\xC3\xBChler");  // cp1252 to UTF-8
   EXPECT_TRUE(told.empty());  // no checksum given: nothing to compare
 }
 
@@ -110,7 +215,7 @@ TEST_F(BookFolders, AnotherPrintingOpensAndIsToldOnce) {
   // The SHA-256 of "%PDF": not this file's.
   BookDescription pdf = readBookDescription("pdf-file\tBuch.pdf\npdf-sha256\t"
                             "bb4a6ae0ba71e9de3d6fbc8ab5c6b1c1c4e3e3d4ba3a4f1e0e1c6e3e2a1f9d8c\n");
-  for (int i = 0; i < 2; ++i) openBookIn(pdf, {place("first")}, 7, nullptr, tellTest);
+  for (int i = 0; i < 2; ++i) openBookIn(pdf, {place("first")}, 7, "Welle", nullptr, tellTest);
   RecordedDocument opened;
   EXPECT_TRUE(takeRecordedDocument(opened));
   ASSERT_EQ(told.size(), 1u);
@@ -122,7 +227,7 @@ TEST_F(BookFolders, TheRightPrintingIsNotTold) {
   write("first", "Buch.pdf", "abc");
   BookDescription pdf = readBookDescription("pdf-file\tBuch.pdf\npdf-sha256\t"
                             "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad\n");
-  openBookIn(pdf, {place("first")}, 1, nullptr, tellTest);
+  openBookIn(pdf, {place("first")}, 1, "Welle", nullptr, tellTest);
   RecordedDocument opened;
   EXPECT_TRUE(takeRecordedDocument(opened));
   EXPECT_TRUE(told.empty());

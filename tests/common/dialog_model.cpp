@@ -48,12 +48,15 @@ std::string wordLine(const ModelWord& word) {
   return line;
 }
 
+const ModelWord& wordAt(const ModelBook& book, uint32_t offset) {
+  return *std::lower_bound(book.words.begin(), book.words.end(), offset,
+                           [](const ModelWord& w, uint32_t at) { return w.offset < at; });
+}
+
 ShownList modelWordList(const ModelBook& book, const ModelLookup& lookup) {
   ShownList list;
   for (uint32_t offset : lookup.offsets) {
-    auto word = std::lower_bound(book.words.begin(), book.words.end(), offset,
-                                 [](const ModelWord& w, uint32_t at) { return w.offset < at; });
-    list.lines.push_back(wordLine(*word));
+    list.lines.push_back(wordLine(wordAt(book, offset)));
     list.horizontalExtent = std::max(list.horizontalExtent,
                                      pixelsPerCharacter * static_cast<int>(list.lines.back().size()));
   }
@@ -129,6 +132,16 @@ void compareList(const char* name, const ShownList& shown, const ShownList& expe
 }
 
 }  // namespace
+
+std::string modelWordOnPage(const ModelBook& book, const std::string (&terms)[3], int page) {
+  for (const std::string& term : terms) {
+    for (uint32_t offset : lookUpRemembered(book, term.substr(0, longestTerm)).offsets) {
+      const ModelWord& word = wordAt(book, offset);
+      if (std::find(word.pages.begin(), word.pages.end(), page) != word.pages.end()) return word.display;
+    }
+  }
+  return "";
+}
 
 bool modelBookOfSearchState(ModelBook& book, std::string& reason) {
   const SearchState& s = searchState;

@@ -42,5 +42,10 @@ ShownDialog readShownDialog(HWND dialog);
 // What the dialog must show for these field texts.
 ShownDialog modelDialog(const ModelBook& book, const std::string (&terms)[3], const std::string& distanceFieldText);
 
+// The word a double-click on a row that begins on `page` tells the viewer
+// to find: of the terms in slot order, the first word a term takes, in list
+// order, that stands on the page; "" when none does.
+std::string modelWordOnPage(const ModelBook& book, const std::string (&terms)[3], int page);
+
 // A readable account of where two dialogs differ; empty when they agree.
 std::string dialogDifference(const ShownDialog& shown, const ShownDialog& expected);

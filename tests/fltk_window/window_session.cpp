@@ -490,6 +490,19 @@ std::string scriptOutput(const std::string& program, const std::string& script) 
   return output;
 }
 
+ScriptOpening scriptOpening(const std::string& program, const std::string& script, const std::string& pdfName) {
+  std::stringstream lines(scriptOutput(program, script));
+  const std::string head = "open: " + pdfName + " page ";
+  ScriptOpening opening;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind(head, 0) != 0) continue;
+    std::stringstream rest(line.substr(head.size()));
+    std::string word;
+    if (rest >> opening.page >> word >> opening.word && word == "word") return opening;
+  }
+  return {};
+}
+
 std::string windowTitleHolding(const std::string& part) {
   Display* display = openTestDisplay();
   auto deadline = Clock::now() + patience;

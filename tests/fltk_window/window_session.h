@@ -107,6 +107,14 @@ std::map<std::string, std::vector<std::string>> scriptShows(const std::vector<st
 // What quirel-script (or a copy of it) writes for a script.
 std::string scriptOutput(const std::string& program, const std::string& script);
 
+// What its "open: PDF page N word WORD" line names for a script: the PDF
+// page and the word; page 0 when no line names the PDF `pdfName`.
+struct ScriptOpening {
+  int page = 0;
+  std::string word;
+};
+ScriptOpening scriptOpening(const std::string& program, const std::string& script, const std::string& pdfName);
+
 // The title (WM_NAME) of a window on the virtual screen whose title holds
 // `part`, once one is shown; "" when none comes.
 std::string windowTitleHolding(const std::string& part);

@@ -2,8 +2,8 @@
 // this once its package is installed): the window program from /usr/bin on
 // a virtual screen, a term typed, the first result row double-clicked, and
 // the default viewer of a desktop of the test's own (the stand-in) started
-// on the PDF the package installed, at the page the installed script driver
-// names for that row.
+// on the PDF the package installed, at the page and with the word the
+// installed script driver names for that row.
 //
 //   kit_window_test PROGRAM PDF TERM    (its script driver is PROGRAM-script)
 #include <gtest/gtest.h>
@@ -30,11 +30,9 @@ class InstalledWindow : public OnVirtualScreen {
   pid_t viewerPid = 0;
 };
 
-// "open: FILE page N" of the script driver for the term's first row.
-int scriptPage() {
-  std::string output = scriptOutput(program + "-script", "term 1 " + term + "\nopen 0\n");
-  std::size_t at = output.find("open: " + std::filesystem::path(pdf).filename().string() + " page ");
-  return at == std::string::npos ? 0 : std::stoi(output.substr(output.find(" page ", at) + 6));
+// What the script driver opens for the term's first row.
+ScriptOpening scriptOpens() {
+  return scriptOpening(program + "-script", "term 1 " + term + "\nopen 0\n", std::filesystem::path(pdf).filename());
 }
 
 TEST_F(InstalledWindow, ADoubleClickedRowOpensTheInstalledPdfAtItsPage) {
@@ -43,8 +41,8 @@ TEST_F(InstalledWindow, ADoubleClickedRowOpensTheInstalledPdfAtItsPage) {
   ASSERT_EQ(symlink(VIEWER_STAND_IN, viewer.c_str()), 0);
   tree.writeApplication("data/applications/leser.desktop", viewer + " %U");
   tree.makeDefault("leser.desktop");
-  int page = scriptPage();
-  ASSERT_GT(page, 0) << scriptOutput(program + "-script", "term 1 " + term + "\nopen 0\n");
+  const ScriptOpening opening = scriptOpens();
+  ASSERT_GT(opening.page, 0) << scriptOutput(program + "-script", "term 1 " + term + "\nopen 0\n");
   QuirelWindow window(program, tree.environment(), tree.root() + "/output");
   ASSERT_TRUE(window.opened()) << program;
   window.type(term);
@@ -53,7 +51,8 @@ TEST_F(InstalledWindow, ADoubleClickedRowOpensTheInstalledPdfAtItsPage) {
   StandInRecord record;
   ASSERT_TRUE(awaitRecord(tree.recordPath(), record)) << "no viewer started";
   viewerPid = record.pid;
-  EXPECT_EQ(record.argv, (std::vector<std::string>{viewer, "--page-index=" + std::to_string(page), pdf}));
+  EXPECT_EQ(record.argv, (std::vector<std::string>{viewer, "--page-index=" + std::to_string(opening.page),
+                                                   "--find=" + opening.word, pdf}));
 }
 
 }  // namespace

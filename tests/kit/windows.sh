@@ -4,14 +4,16 @@
 # 64-bit one unzipped under Wine into a folder whose name has a blank and an
 # umlaut, where its quirel.exe opens and a double-click on a result row
 # hands the PDF beside it to the associated viewer (the recorder) at the
-# row's page, as tests/own_book/small_book.expected gives it.
+# row's page with its word, as tests/own_book/small_book.expected gives them.
 # Usage: tests/kit/windows.sh KIT   (the small book's kit; from the top,
 #        after the mingw64 build)
 set -eu
 kit=$1
 package=$(dpkg-deb -f "$(ls "${kit}"/*.deb)" Package)
 pdf_file=$(sed -n 's/^pdf-file	//p' "${kit}/book/book.txt")
-page=$(sed -n 's/^open: .* page //p' tests/own_book/small_book.expected | head -n 1)
+opening=$(grep -m 1 '^open: ' tests/own_book/small_book.expected)
+page=$(echo "${opening}" | sed -n 's/^open: .* page \([0-9]*\) word .*/\1/p')
+word=$(echo "${opening}" | sed -n 's/^open: .* word //p')
 passed=0 failed=0
 # same WHAT GOT WANTED: one check.
 same() {
@@ -37,7 +39,7 @@ mkdir -p "${folder}"
 unzip -q "$(ls "${kit}"/*_win64.zip)" -d "${folder}"
 status=0
 wine build/mingw64/tests/wine/test_kit_folder.exe "Z:$(pwd)/build/mingw64/tests/wine/viewer programs" \
-  "C:\\Meine Bücher\\${package}" spindeldrehzahl "${pdf_file}" "${page}" || status=$?
+  "C:\\Meine Bücher\\${package}" spindeldrehzahl "${pdf_file}" "${page}" "${word}" || status=$?
 same "the unzipped quirel.exe hands the PDF beside it to the viewer: exit status" "${status}" 0
 echo "kit windows: ${passed} passed, ${failed} failed"
 [ "${failed}" = 0 ]

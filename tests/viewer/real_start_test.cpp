@@ -16,14 +16,18 @@
 
 namespace {
 
-// A name a shell would take apart, and an option if it were not absolute.
+// A name and a word a shell would take apart, and an option if they were
+// not where they are.
 const char awkwardName[] = "-a b \"q\" 'c' $HOME; x.pdf";
 const char awkwardUrl[] = "-a%20b%20%22q%22%20%27c%27%20%24HOME%3B%20x.pdf";
+const char awkwardWord[] = "-Gr\xC3\xBC\xC3\x9F \"e\" $HOME;";
+const char awkwardWordInUrl[] = "-Gr%C3%BC%C3%9F%20%22e%22%20%24HOME%3B";
 
 struct Case {
   const char* exec;   // BIN/ for the stand-ins' directory, which is also on $PATH
   int page;
-  const char* argv;   // after the program, joined by '|'; DOC the document, URL its file URL
+  const char* argv;   // after the program, joined by '|'; DOC the document, URL its file URL,
+                      // WORD the word, WURL the word in a URL
 };
 
 std::string expanded(std::string text, const std::string& from, const std::string& to) {
@@ -31,14 +35,14 @@ std::string expanded(std::string text, const std::string& from, const std::strin
   return text;
 }
 
-TEST(RealStart, EachStandInGetsDocumentAndPageUntouchedInASessionOfItsOwn) {
+TEST(RealStart, EachStandInGetsDocumentPageAndWordUntouchedInASessionOfItsOwn) {
   const Case cases[] = {
-      {"BIN/evince %U", 412, "--page-index=412|DOC"},
+      {"BIN/evince %U", 412, "--page-index=412|--find=WORD|DOC"},
       {"BIN/okular %U", 3, "-p|3|DOC"},
-      {"\"BIN/zathura\" %U", 2, "--page=2|DOC"},
+      {"\"BIN/zathura\" %U", 2, "--page=2|--find=WORD|DOC"},
       {"BIN/mupdf %f", 7, "DOC|7"},
-      {"BIN/qpdfview --unique %F", 9, "--unique|DOC#9"},
-      {"BIN/firefox %u", 5, "URL#page=5"},
+      {"BIN/qpdfview --unique %F", 9, "--search|WORD|--unique|DOC#9"},
+      {"BIN/firefox %u", 5, "URL#page=5&search=WURL"},
       {"lesewerk --neu %f", 8, "--neu|DOC"},
   };
   prctl(PR_SET_CHILD_SUBREAPER, 1);  // the viewers come to this process, which ends them
@@ -56,12 +60,12 @@ TEST(RealStart, EachStandInGetsDocumentAndPageUntouchedInASessionOfItsOwn) {
     tree.writeApplication("data/applications/leser.desktop", exec);
     tree.makeDefault("leser.desktop");
     unlink(tree.recordPath().c_str());
-    ASSERT_EQ(showDocumentAtPage(document.c_str(), c.page), ViewerStart::started) << exec;
+    ASSERT_EQ(showDocumentAtPage(document.c_str(), c.page, awkwardWord), ViewerStart::started) << exec;
     EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), 0);  // the child in between is reaped, the viewer runs
     StandInRecord record;
     ASSERT_TRUE(awaitRecord(tree.recordPath(), record));
-    std::string argv = expanded(expanded(program + "|" + c.argv, "DOC", document), "URL",
-                                "file://" + tree.root() + "/books/" + awkwardUrl);
+    std::string argv = expanded(expanded(program + "|" + c.argv, "DOC", document), "WURL", awkwardWordInUrl);
+    argv = expanded(expanded(argv, "URL", "file://" + tree.root() + "/books/" + awkwardUrl), "WORD", awkwardWord);
     std::string recorded;
     for (const std::string& word : record.argv) recorded += (recorded.empty() ? "" : "|") + word;
     EXPECT_EQ(recorded, argv);
@@ -76,12 +80,12 @@ TEST(RealStart, EachStandInGetsDocumentAndPageUntouchedInASessionOfItsOwn) {
 TEST(RealStart, NoDefaultIsNoViewerAndAProgramThatCannotRunFailed) {
   DesktopTree tree;
   tree.applyToProcess();
-  EXPECT_EQ(showDocumentAtPage("/b.pdf", 1), ViewerStart::noViewer);
+  EXPECT_EQ(showDocumentAtPage("/b.pdf", 1, "Welle"), ViewerStart::noViewer);
   tree.write("not-executable", "#!/bin/sh\n");
   for (std::string exec : {"/no/such/viewer %f", "lesewerk-nirgends %f", "ROOT/not-executable %f", "lesen %x"}) {
     tree.writeApplication("data/applications/leser.desktop", expanded(exec, "ROOT", tree.root()));
     tree.makeDefault("leser.desktop");
-    EXPECT_EQ(showDocumentAtPage("/b.pdf", 1), ViewerStart::failed) << exec;
+    EXPECT_EQ(showDocumentAtPage("/b.pdf", 1, "Welle"), ViewerStart::failed) << exec;
   }
   EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);  // no child left behind
 }

@@ -23,6 +23,9 @@ cmake --build --preset default --target kit_window_test viewer-stand-in
 cmake --build --preset mingw64 --target test_kit_folder viewer_recorder
 sh tests/kit/packages.sh "${kit}" build/kit-builtin
 sh tests/kit/windows.sh "${kit}"
-page=$(sed -n 's/^open: .* page //p' tests/own_book/small_book.expected | head -n 1)
+opening=$(grep -m 1 '^open: ' tests/own_book/small_book.expected)
+page=$(echo "${opening}" | sed -n 's/^open: .* page \([0-9]*\) word .*/\1/p')
+word=$(echo "${opening}" | sed -n 's/^open: .* word //p')
 QUIREL_PAGE=$(pwd)/${kit}/web/quirel.html QUIREL_KIT_TERM=spindeldrehzahl QUIREL_KIT_PDF_PAGE="${page}" \
-  QUIREL_KIT_PDF_FILE=$(sed -n 's/^pdf-file	//p' "${kit}/book/book.txt") node --test tests/kit/page.test.js
+  QUIREL_KIT_PDF_WORD="${word}" QUIREL_KIT_PDF_FILE=$(sed -n 's/^pdf-file	//p' "${kit}/book/book.txt") \
+  node --test tests/kit/page.test.js

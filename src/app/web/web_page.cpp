@@ -22,14 +22,14 @@ HWND openDialog = nullptr;
 INT_PTR lastResult = 0;
 
 // A double-click on a result row opens the book's PDF, the page's neighbour,
-// in a new tab; what the reader is told about it comes in the page, or, for
+// in a new tab at the row's page with its word to find; what the reader is told about it comes in the page, or, for
 // a script, on its standard error, as quirel-script tells it.
 void tellInPage(HWND dialog, const char* text) { MessageBoxA(dialog, text, programName, MB_OK | MB_ICONWARNING); }
 
 bool scripted = false;
 
-void openBook(HWND dialog, int printedPage) {
-  openBookAtPrintedPage(carriedBook(), printedPage, dialog, scripted ? tellOnScriptErrors : tellInPage);
+void openBook(HWND dialog, int printedPage, const char* word) {
+  openBookAtPrintedPage(carriedBook(), printedPage, word, dialog, scripted ? tellOnScriptErrors : tellInPage);
 }
 
 const SearchDialogServices pageServices = {openBook};

@@ -27,21 +27,24 @@ bool hasDrive(const std::wstring& path) {
 
 }  // namespace
 
+std::wstring addressTextOf(const std::wstring& text, std::string_view alsoKept) {
+  std::string utf8;
+  for (std::size_t at = 0; at < text.size();) appendUtf8(utf8, characterAt(text, at));
+  std::wstring encoded;
+  for (char c : percentEncoded(utf8, alsoKept)) encoded += static_cast<wchar_t>(c);
+  return encoded;
+}
+
 std::wstring fileUrlOfWindowsPath(const std::wstring& path) {
   assert(hasDrive(path) || path.rfind(L"\\\\", 0) == 0);
   std::wstring url = hasDrive(path) ? L"file:///" : L"file:";
-  std::size_t at = 0;
+  std::wstring rest = path;
   if (hasDrive(path)) {
     url += {path[0], L':'};
-    at = 2;
+    rest.erase(0, 2);
   }
-  // The path in UTF-8 with slashes for backslashes, then encoded; what the
-  // encoding gives is ASCII.
-  std::string utf8;
-  while (at < path.size()) {
-    const char32_t character = characterAt(path, at);
-    appendUtf8(utf8, character == U'\\' ? U'/' : character);
+  for (wchar_t& character : rest) {
+    if (character == L'\\') character = L'/';
   }
-  for (char c : percentEncoded(utf8, "/")) url += static_cast<wchar_t>(c);
-  return url;
+  return url + addressTextOf(rest, "/");
 }

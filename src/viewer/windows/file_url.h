@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // file:///C:/dir/name.pdf for a path with a drive, file://server/share/name.pdf
 // for a network path: backslashes become slashes, and every UTF-8 byte of
@@ -12,3 +13,7 @@
 // `path` is a full path, UTF-16 where wchar_t is 16 bits wide (Windows), one
 // character a unit where it is 32 bits.
 std::wstring fileUrlOfWindowsPath(const std::wstring& path);
+
+// Wide text as it may stand in an address: its UTF-8 with every byte but the
+// unreserved ones and `alsoKept` percent-encoded, so the result is ASCII.
+std::wstring addressTextOf(const std::wstring& text, std::string_view alsoKept = {});

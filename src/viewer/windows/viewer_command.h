@@ -1,6 +1,7 @@
 // The command lines of the document viewers whose way of being told a page
-// is known, as one table: a viewer is known by the file name of its
-// executable, in any case. Pure, so it is tested on every platform.
+// is known, and a word to find from it, as one table: a viewer is known by
+// the file name of its executable, in any case. Pure, so it is tested on
+// every platform.
 #pragma once
 
 #include <optional>
@@ -12,5 +13,7 @@ std::wstring executableName(const std::wstring& viewer);
 
 // The whole command line that starts `viewer` (its full path) showing
 // `document` (a full path, so that it can never be read as an option) at
-// `page`, counted from 1; nothing when the viewer is not in the table.
-std::optional<std::wstring> commandLineAtPage(const std::wstring& viewer, const std::wstring& document, int page);
+// `page`, counted from 1, with `word` (not empty) to find from there where
+// the viewer can be told one; nothing when the viewer is not in the table.
+std::optional<std::wstring> commandLineAtPage(const std::wstring& viewer, const std::wstring& document, int page,
+                                              const std::wstring& word);

@@ -1,8 +1,9 @@
 // The Windows desktop's viewer: the application the file association names
 // for the document's kind. A viewer whose page option is known is started
-// with the page, by CreateProcessW with a command line of its own (no shell
-// ever reads it); any other viewer, or none, is left to the shell's "open"
-// of the file, without the page. The document's name is UTF-16 from the
+// with the page, and the word where it finds it from the page, by
+// CreateProcessW with a command line of its own (no shell ever reads it);
+// any other viewer, or none, is left to the shell's "open" of the file,
+// without the page. The document's name and the word are UTF-16 from the
 // first call on.
 #include <windows.h>
 #include <shellapi.h>
@@ -79,12 +80,15 @@ ViewerStart openWithShell(const std::wstring& document, bool associated) {
 
 }  // namespace
 
-ViewerStart showDocumentAtPage(const char* path, int page) {
-  assert(path != nullptr && page >= 1);
-  std::wstring asked;
-  std::wstring document;
-  if (!wideFromUtf8(path, asked) || !fullPathOf(asked, document)) return ViewerStart::failed;
+ViewerStart showDocumentAtPage(const char* path, int page, const char* word) {
+  assert(path != nullptr && page >= 1 && word != nullptr && word[0] != '\0');
+  std::wstring asked, document, wideWord;
+  if (!wideFromUtf8(path, asked) || !fullPathOf(asked, document) || !wideFromUtf8(word, wideWord)) {
+    return ViewerStart::failed;
+  }
   const std::wstring viewer = associatedViewer(document);
-  if (auto commandLine = commandLineAtPage(viewer, document, page)) return startViewer(viewer, *commandLine);
+  if (auto commandLine = commandLineAtPage(viewer, document, page, wideWord)) {
+    return startViewer(viewer, *commandLine);
+  }
   return openWithShell(document, !viewer.empty());
 }

@@ -1,6 +1,7 @@
 // The desktop's viewer on Linux and the other free desktops: the reader's
 // default application for PDF by the XDG rules, told the page where its
-// way of being told one is known, started detached.
+// way of being told one is known, and the word where it finds it from the
+// page, started detached.
 #include <unistd.h>
 
 #include <cassert>
@@ -23,11 +24,11 @@ std::string absolutePathOf(const char* path) {
 
 }  // namespace
 
-ViewerStart showDocumentAtPage(const char* path, int page) {
-  assert(path != nullptr && path[0] != '\0' && page >= 1);
+ViewerStart showDocumentAtPage(const char* path, int page, const char* word) {
+  assert(path != nullptr && path[0] != '\0' && page >= 1 && word != nullptr && word[0] != '\0');
   DesktopEntry entry;
   if (!defaultApplicationFor(xdgDirectoriesFromEnvironment(), "application/pdf", entry)) return ViewerStart::noViewer;
   std::vector<std::string> argv;
-  if (!viewerCommandLine(entry, absolutePathOf(path), page, argv)) return ViewerStart::failed;
+  if (!viewerCommandLine(entry, absolutePathOf(path), page, word, argv)) return ViewerStart::failed;
   return startDetached(argv) ? ViewerStart::started : ViewerStart::failed;
 }
