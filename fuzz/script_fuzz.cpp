@@ -15,6 +15,7 @@
 
 #include "script/dialog_session.h"
 #include "script/script_commands.h"
+#include "script/script_data_sets.h"
 #include "dialog/search_dialog.h"
 #include "dialog_model.h"
 #include "fuzz_input.h"
@@ -85,11 +86,13 @@ std::vector<std::string> linesOf(const uint8_t* data, size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  DataSetFault fault{};
+  // The data sets as the script driver installs them, carried ones.
+  HINSTANCE module = GetModuleHandleA(nullptr);
   std::string reason;
-  if (!loadIndexData(GetModuleHandleA(nullptr), &fault) || !modelBookOfSearchState(book, reason)) {
-    std::fprintf(stderr, "the built-in book is refused: %s %s\n", dataRuleText(fault.rule),
-                 reason.c_str());
+  if (!installScriptDataSets({}, {}, findEmbeddedDataSet(module, wordIndexResourceId),
+                             findEmbeddedDataSet(module, headingTableResourceId)) ||
+      !modelBookOfSearchState(book, reason)) {
+    std::fprintf(stderr, "the built-in book is refused %s\n", reason.c_str());
     std::abort();
   }
   return 0;

@@ -1,6 +1,7 @@
-// The three commands of quirel-mkdata. Each takes its arguments after the
-// command name, writes its report to out and its complaints to err, and
-// returns the process exit code: 0 done, 1 refused input, 2 misuse.
+// The commands of quirel-mkdata: pack and stats here, book in
+// book_command.h. Each takes its arguments after the command name, writes
+// its report to out and its complaints to err, and returns the process exit
+// code: 0 done, 1 refused input, 2 misuse.
 #pragma once
 
 #include <iosfwd>
@@ -9,7 +10,6 @@
 
 using Arguments = std::vector<std::string>;
 
-// BOOK_TEXT OUTLINE FIRST_PDF_PAGE LAST_PDF_PAGE OUT_DIR
 // WORDS_TSV HEADINGS_TSV WORD_INDEX_BIN HEADING_TABLE_BIN
 int packCommand(const Arguments& arguments, std::ostream& out, std::ostream& err);
 // FILE...
